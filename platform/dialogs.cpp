@@ -1,0 +1,45 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "qt_text.h"
+
+namespace {
+
+TextHook& MsgBoxHook() {
+  static TextHook hook;
+  return hook;
+}
+
+TextHook& ShowURLHook() {
+  static TextHook hook;
+  return hook;
+}
+
+}  // namespace
+
+void MsgBox(const std::string& text) {
+  if (MsgBoxHook()) {
+    MsgBoxHook()(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void ShowURL(const std::string& address) {
+  if (ShowURLHook()) {
+    ShowURLHook()(address);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+TextHook SetMsgBoxHook(TextHook hook) { return std::exchange(MsgBoxHook(), std::move(hook)); }
+
+TextHook SetShowURLHook(TextHook hook) { return std::exchange(ShowURLHook(), std::move(hook)); }

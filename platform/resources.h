@@ -1,0 +1,6 @@
+#pragma once
+
+#include "picture.h"
+
+// A picture compiled into the program, by its resource number; none when it cannot be read.
+PicturePtr GetPicture(int id);

@@ -1,0 +1,23 @@
+#include "timer.h"
+
+#include <QTimer>
+
+#include "event_gate.h"
+#include "window.h"
+
+Timer::Timer(Window& owner, const ControlSpec& spec)
+    : Control(owner, spec), mode_(spec.TimerMode), period_(spec.Period) {
+  if (mode_ == 0) return;
+  timer_ = std::make_unique<QTimer>();
+  timer_->setInterval(period_);
+  timer_->setSingleShot(mode_ == 1);
+  QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
+  timer_->start();
+}
+
+Timer::~Timer() = default;
+
+void Timer::Fire() {
+  if (Owner().IsClosed()) return;
+  Raise(Action);
+}
