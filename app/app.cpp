@@ -4,9 +4,13 @@
 #include "model/globals.h"
 #include "platform/menu.h"
 
-App& TheApp() { return *static_cast<App*>(Application::Current()); }
+App& TheApp() {
+  return *static_cast<App*>(Application::Current());
+}
 
-MenuItem& App::Item(const char* name) const { return *MenuBar->Lookup(name); }
+MenuItem& App::Item(const char* name) const {
+  return *MenuBar->Lookup(name);
+}
 
 void App::Event_Open() {
   Globals::Startup();
@@ -34,7 +38,15 @@ bool App::_WindowDarwinsTheory_Action() {
 }
 
 // The other windows come with their own rooms; until then their commands do nothing.
-bool App::_WindowMutationsRole_Action() { return false; }
-bool App::_AppleAboutSkellith_Action() { return false; }
-bool App::_FileOptions_Action() { return false; }
-bool App::_HelpOnlinemanual_Action() { return false; }
+bool App::_WindowMutationsRole_Action() {
+  return false;
+}
+bool App::_AppleAboutSkellith_Action() {
+  return false;
+}
+bool App::_FileOptions_Action() {
+  return false;
+}
+bool App::_HelpOnlinemanual_Action() {
+  return false;
+}

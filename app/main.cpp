@@ -1,3 +1,5 @@
 #include "app/startup.h"
 
-int main() { return RunSkellith(); }
+int main() {
+  return RunSkellith();
+}

@@ -20,8 +20,8 @@ void AppendMenu(MenuBar& bar, const char* name, const char* text) {
 }
 
 template <class Item = MenuItem>
-void AppendItem(MenuBar& bar, const char* menu, const char* name, bool autoEnable,
-                const char* text, const char* shortcut) {
+void AppendItem(MenuBar& bar, const char* menu, const char* name, bool autoEnable, const char* text,
+                const char* shortcut) {
   auto item = std::make_unique<Item>();
   item->Name = name;
   item->AutoEnable = autoEnable;
@@ -73,4 +73,6 @@ Menu& TheMenu() {
   return *Instance();
 }
 
-void ReleaseMenu() { Instance().reset(); }
+void ReleaseMenu() {
+  Instance().reset();
+}

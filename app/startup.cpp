@@ -26,7 +26,9 @@ void ApplicationAddMenuHandlers(App& app) {
 
 // The main window is built now but opens only when the application's Open handling shows it,
 // after the globals are set up.
-void MakeDefaultView() { WindowSimL1(); }
+void MakeDefaultView() {
+  WindowSimL1();
+}
 
 }  // namespace
 

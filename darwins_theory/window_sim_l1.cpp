@@ -22,11 +22,17 @@ WindowSimL1::WindowSimL1() : SimWindow(kTexts) {
   CheckBoxHeritable = &Find<CheckBox>("CheckBoxHeritable");
 }
 
-class WindowSimL1& WindowSimL1() { return ImplicitWindow<class WindowSimL1>(); }
+class WindowSimL1& WindowSimL1() {
+  return ImplicitWindow<class WindowSimL1>();
+}
 
-void WindowSimL1::SetOpenFlag(bool open) { TheApp().WindowSimL1Open = open; }
+void WindowSimL1::SetOpenFlag(bool open) {
+  TheApp().WindowSimL1Open = open;
+}
 
-bool WindowSimL1::Varied() { return CheckBoxVariable->Value(); }
+bool WindowSimL1::Varied() {
+  return CheckBoxVariable->Value();
+}
 
 // Heritable: the child takes the parent's trait. Not heritable: the child keeps the trait it was
 // constructed with and the parent's is drawn afresh (class 3 when not Variable).

@@ -10,6 +10,8 @@ constexpr Alignment kLeft = Alignment::Left;
 constexpr Alignment kCenter = Alignment::Center;
 constexpr Alignment kRight = Alignment::Right;
 
+// One line per control, as the layout reads.
+// clang-format off
 const ControlSpec kControls[] = {
     {.Name = "Box1", .kind = Kind::Rectangle, .Left = 21, .Top = 21, .Width = 282, .Height = 252, .Tab = 0},
     {.Name = "RectangleRange", .kind = Kind::Canvas, .Left = 22, .Top = 22, .Width = 280, .Height = 250, .AcceptFocus = false, .Tab = 0, .Inside = "Box1"},
@@ -56,6 +58,7 @@ const ControlSpec kControls[] = {
     {.Name = "ListBox1", .kind = Kind::Listbox, .Left = 583, .Top = 41, .Width = 152, .Height = 290, .TextSize = 9, .ColumnCount = 8, .HasHeading = true, .Tab = 39},
     {.Name = "StaticText11", .kind = Kind::StaticText, .Left = 583, .Top = 19, .Width = 130, .Height = 16, .Text = "History", .Align = kLeft, .Tab = 40},
 };
+// clang-format on
 
 }  // namespace
 

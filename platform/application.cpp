@@ -15,7 +15,7 @@ Application* current = nullptr;
 void EnsureQtApplication() {
   if (QApplication::instance()) return;
   static int argc = 1;
-  static char name[] = "skellith";
+  static char name[] = "Skellith";
   static char* argv[] = {name, nullptr};
   static QApplication* app = new QApplication(argc, argv);
   // The program decides itself when closing a window ends the run.
@@ -35,7 +35,9 @@ Application::~Application() {
   }
 }
 
-Application* Application::Current() { return current; }
+Application* Application::Current() {
+  return current;
+}
 
 void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
   handlers_[itemName] = std::move(handler);
@@ -64,4 +66,6 @@ void Application::Choose(MenuItem& item) {
   EventGate::Dispatch([&run] { run(); });
 }
 
-void Application::EnableMenuItems() { Event_EnableMenuItems(); }
+void Application::EnableMenuItems() {
+  Event_EnableMenuItems();
+}

@@ -25,12 +25,18 @@ PushButton::PushButton(Window& owner, const ControlSpec& spec) : Control(owner, 
   Adopt(button, spec);
 }
 
-std::string PushButton::Caption() const { return FromQt(As<QPushButton>(Widget())->text()); }
+std::string PushButton::Caption() const {
+  return FromQt(As<QPushButton>(Widget())->text());
+}
 void PushButton::SetCaption(const std::string& caption) {
   As<QPushButton>(Widget())->setText(ToQt(caption));
 }
-bool PushButton::Default() const { return As<QPushButton>(Widget())->isDefault(); }
-void PushButton::Push() { Raise(Action); }
+bool PushButton::Default() const {
+  return As<QPushButton>(Widget())->isDefault();
+}
+void PushButton::Push() {
+  Raise(Action);
+}
 
 CheckBox::CheckBox(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
   auto* box = new QCheckBox(ToQt(spec.Text), owner.Content());
@@ -38,9 +44,15 @@ CheckBox::CheckBox(Window& owner, const ControlSpec& spec) : Control(owner, spec
   Adopt(box, spec);
 }
 
-std::string CheckBox::Caption() const { return FromQt(As<QCheckBox>(Widget())->text()); }
-bool CheckBox::Value() const { return As<QCheckBox>(Widget())->isChecked(); }
-void CheckBox::SetValue(bool value) { As<QCheckBox>(Widget())->setChecked(value); }
+std::string CheckBox::Caption() const {
+  return FromQt(As<QCheckBox>(Widget())->text());
+}
+bool CheckBox::Value() const {
+  return As<QCheckBox>(Widget())->isChecked();
+}
+void CheckBox::SetValue(bool value) {
+  As<QCheckBox>(Widget())->setChecked(value);
+}
 
 RadioButton::RadioButton(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
   auto* button = new QRadioButton(ToQt(spec.Text), owner.Content());
@@ -48,8 +60,12 @@ RadioButton::RadioButton(Window& owner, const ControlSpec& spec) : Control(owner
   Adopt(button, spec);
 }
 
-std::string RadioButton::Caption() const { return FromQt(As<QRadioButton>(Widget())->text()); }
-bool RadioButton::Value() const { return As<QRadioButton>(Widget())->isChecked(); }
+std::string RadioButton::Caption() const {
+  return FromQt(As<QRadioButton>(Widget())->text());
+}
+bool RadioButton::Value() const {
+  return As<QRadioButton>(Widget())->isChecked();
+}
 
 void RadioButton::SetValue(bool value) {
   auto* button = As<QRadioButton>(Widget());

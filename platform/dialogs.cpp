@@ -40,6 +40,10 @@ void ShowURL(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-TextHook SetMsgBoxHook(TextHook hook) { return std::exchange(MsgBoxHook(), std::move(hook)); }
+TextHook SetMsgBoxHook(TextHook hook) {
+  return std::exchange(MsgBoxHook(), std::move(hook));
+}
 
-TextHook SetShowURLHook(TextHook hook) { return std::exchange(ShowURLHook(), std::move(hook)); }
+TextHook SetShowURLHook(TextHook hook) {
+  return std::exchange(ShowURLHook(), std::move(hook));
+}

@@ -38,12 +38,9 @@ void RunGuarded(const std::function<void()>& handler) {
   }
 }
 
-// Runs the queued tasks and the after-each hook once the outermost handler has ended. Tasks
-// queued meanwhile run in the same pass.
-void Drain() {
+// Runs the queued tasks, and tasks they queue, in order.
+void RunLater() {
   Gate& g = State();
-  if (g.draining) return;
-  g.draining = true;
   while (!g.later.empty()) {
     std::function<void()> task = std::move(g.later.front());
     g.later.pop_front();
@@ -51,6 +48,14 @@ void Drain() {
     RunGuarded(task);
     --g.depth;
   }
+}
+
+// Runs the queued tasks and the after-each hook once the outermost handler has ended.
+void Drain() {
+  Gate& g = State();
+  if (g.draining) return;
+  g.draining = true;
+  RunLater();
   if (g.afterEach) {
     ++g.depth;
     RunGuarded(g.afterEach);
@@ -63,7 +68,9 @@ void Drain() {
 
 namespace EventGate {
 
-bool Busy() { return State().depth > 0; }
+bool Busy() {
+  return State().depth > 0;
+}
 
 bool Dispatch(const std::function<void()>& handler) {
   Gate& g = State();
@@ -77,16 +84,16 @@ bool Dispatch(const std::function<void()>& handler) {
 
 void Later(std::function<void()> task) {
   Gate& g = State();
-  if (g.depth == 0 && !g.draining) {
-    ++g.depth;
-    RunGuarded(task);
-    --g.depth;
-    return;
-  }
   g.later.push_back(std::move(task));
+  if (g.depth > 0 || g.draining) return;
+  g.draining = true;
+  RunLater();
+  g.draining = false;
 }
 
-void SetAfterEachEvent(std::function<void()> hook) { State().afterEach = std::move(hook); }
+void SetAfterEachEvent(std::function<void()> hook) {
+  State().afterEach = std::move(hook);
+}
 
 void SetUnhandledExceptionHook(std::function<void(const char*)> hook) {
   State().unhandled = std::move(hook);

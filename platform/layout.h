@@ -32,7 +32,7 @@ struct ControlSpec {
   int Index = -1;  // element of a control array, -1 for a plain control
   int Left = 0;
   int Top = 0;
-  int Width = 0;   // a line runs from (Left, Top) to (Left + Width, Top + Height)
+  int Width = 0;  // a line runs from (Left, Top) to (Left + Width, Top + Height)
   int Height = 0;
   const char* Text = "";  // caption, label text or field text; carriage returns separate lines
   int TextSize = 12;      // pixels

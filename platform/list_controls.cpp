@@ -10,8 +10,12 @@
 
 namespace {
 
-QTreeWidget* Tree(QWidget* widget) { return static_cast<QTreeWidget*>(widget); }
-QComboBox* Combo(QWidget* widget) { return static_cast<QComboBox*>(widget); }
+QTreeWidget* Tree(QWidget* widget) {
+  return static_cast<QTreeWidget*>(widget);
+}
+QComboBox* Combo(QWidget* widget) {
+  return static_cast<QComboBox*>(widget);
+}
 
 Qt::Alignment CellAlign(Alignment align) {
   switch (align) {
@@ -40,6 +44,7 @@ Listbox::Listbox(Window& owner, const ControlSpec& spec)
   tree->setHeaderLabels(QStringList(columns_, QString()));
   // No widths given: the columns share the list's width.
   QHeaderView* header = tree->header();
+  header->setStretchLastSection(false);
   header->setSectionResizeMode(QHeaderView::Stretch);
   header->setMinimumSectionSize(1);
   header->setSectionsMovable(false);
@@ -55,7 +60,9 @@ void Listbox::SetHeading(int column, const std::string& text) {
   if (column >= 0 && column < columns_) Tree(Widget())->headerItem()->setText(column, ToQt(text));
 }
 
-int Listbox::ListCount() const { return Tree(Widget())->topLevelItemCount(); }
+int Listbox::ListCount() const {
+  return Tree(Widget())->topLevelItemCount();
+}
 
 void Listbox::AddRow(const std::string& firstCell) {
   auto* item = new QTreeWidgetItem(Tree(Widget()));
@@ -102,10 +109,18 @@ PopupMenu::PopupMenu(Window& owner, const ControlSpec& spec) : Control(owner, sp
   Adopt(combo, spec);
 }
 
-void PopupMenu::AddRow(const std::string& text) { Combo(Widget())->addItem(ToQt(text)); }
-int PopupMenu::ListCount() const { return Combo(Widget())->count(); }
-std::string PopupMenu::List(int row) const { return FromQt(Combo(Widget())->itemText(row)); }
-int PopupMenu::ListIndex() const { return Combo(Widget())->currentIndex(); }
+void PopupMenu::AddRow(const std::string& text) {
+  Combo(Widget())->addItem(ToQt(text));
+}
+int PopupMenu::ListCount() const {
+  return Combo(Widget())->count();
+}
+std::string PopupMenu::List(int row) const {
+  return FromQt(Combo(Widget())->itemText(row));
+}
+int PopupMenu::ListIndex() const {
+  return Combo(Widget())->currentIndex();
+}
 
 void PopupMenu::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) return;

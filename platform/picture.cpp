@@ -28,7 +28,7 @@ void FillShape(Picture& pic, int x, int y, int w, int h, Color c, Inside inside)
 // Whether the centre of pixel (dx, dy) of a w-by-h box lies inside or on the inscribed ellipse.
 // In doubled coordinates everything is an integer, so the test is exact.
 bool InEllipse(long long dx, long long dy, long long w, long long h) {
-  using Wide = __int128;  // w*w*h*h outgrows 64 bits for boxes far larger than any arena
+  using Wide = __int128;           // w*w*h*h outgrows 64 bits for boxes far larger than any arena
   const Wide ex = 2 * dx + 1 - w;  // twice the offset from the centre
   const Wide ey = 2 * dy + 1 - h;
   const Wide ww = Wide{w} * w, hh = Wide{h} * h;
@@ -80,10 +80,10 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y) {
   Picture& dst = target_;
   const int x0 = std::max(x, 0);
   const int y0 = std::max(y, 0);
-  const int x1 = static_cast<int>(std::min(static_cast<long long>(x) + picture.Width(),
-                                            static_cast<long long>(dst.Width())));
-  const int y1 = static_cast<int>(std::min(static_cast<long long>(y) + picture.Height(),
-                                            static_cast<long long>(dst.Height())));
+  const int x1 = static_cast<int>(
+      std::min(static_cast<long long>(x) + picture.Width(), static_cast<long long>(dst.Width())));
+  const int y1 = static_cast<int>(
+      std::min(static_cast<long long>(y) + picture.Height(), static_cast<long long>(dst.Height())));
   if (x0 >= x1 || y0 >= y1) return;
   for (int py = y0; py < y1; ++py) {
     const uint32_t* src = picture.Bits() + static_cast<size_t>(py - y) * picture.Width() + (x0 - x);

@@ -16,7 +16,9 @@ std::string FromQt(const QString& text) {
   return s.toStdString();
 }
 
-QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Color c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 QFont FontOfSize(int pixels) {
   // "System" is the desktop's interface font; a Helvetica-like face keeps the layout's texts

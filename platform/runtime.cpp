@@ -1,7 +1,7 @@
 #include "runtime.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <random>
 
@@ -25,7 +25,9 @@ double Rnd() {
   return static_cast<double>(Generator()() >> 11) * 0x1.0p-53;
 }
 
-void SeedRnd(uint64_t seed) { Generator().seed(seed); }
+void SeedRnd(uint64_t seed) {
+  Generator().seed(seed);
+}
 
 RndSource SetRndSource(RndSource source) {
   RndSource previous = std::move(Source());
@@ -33,7 +35,9 @@ RndSource SetRndSource(RndSource source) {
   return previous;
 }
 
-double Round(double value) { return std::round(value); }
+double Round(double value) {
+  return std::round(value);
+}
 
 int32_t ToInt32(double value) {
   if (std::isnan(value)) return 0;
@@ -44,7 +48,9 @@ int32_t ToInt32(double value) {
   return static_cast<int32_t>(value);
 }
 
-std::string Str(int64_t value) { return std::to_string(value); }
+std::string Str(int64_t value) {
+  return std::to_string(value);
+}
 
 std::string Str(double value) {
   if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {

@@ -25,7 +25,9 @@ int32_t ToInt32(double value);
 // seven significant digits.
 std::string Str(double value);
 std::string Str(int64_t value);
-inline std::string Str(int value) { return Str(static_cast<int64_t>(value)); }
+inline std::string Str(int value) {
+  return Str(static_cast<int64_t>(value));
+}
 
 // The number a text begins with: leading blanks, an optional sign, digits and an optional
 // fraction; no exponent. A text that begins with no number gives 0.

@@ -10,7 +10,9 @@
 namespace {
 
 // Shapes are drawn pixel-exact, without smoothing, as the rest of the arena is.
-void NoSmoothing(QPainter& p) { p.setRenderHint(QPainter::Antialiasing, false); }
+void NoSmoothing(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, false);
+}
 
 }  // namespace
 
@@ -76,7 +78,7 @@ Line::Line(Window& owner, const ControlSpec& spec)
   Adopt(new PaintedWidget(owner.Content(),
                           [this, left, top](QPainter& p) {
                             NoSmoothing(p);
-                            p.setPen(QPen(ToQColor(color_), border_, Qt::SolidLine, Qt::FlatCap));
+                            p.setPen(QPen(ToQColor(color_), border_, Qt::SolidLine, Qt::SquareCap));
                             const double half = border_ / 2.0;
                             p.drawLine(QPointF(x1_ - left + half, y1_ - top + half),
                                        QPointF(x2_ - left + half, y2_ - top + half));

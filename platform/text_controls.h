@@ -19,7 +19,7 @@ class StaticText : public Control {
   int size_;
 };
 
-// A text field, single-line or multi-line, with an optional limit of characters.
+// A text field, single-line or multi-line; a single-line one may limit its characters.
 class EditField : public Control {
  public:
   EditField(Window& owner, const ControlSpec& spec);

@@ -141,7 +141,9 @@ struct Window::Widgets {
   ContentWidget* content = nullptr;
 };
 
-Window::Window() : qt_(std::make_unique<Widgets>()) { Existing().push_back(this); }
+Window::Window() : qt_(std::make_unique<Widgets>()) {
+  Existing().push_back(this);
+}
 
 Window::~Window() {
   for (auto [item, id] : menuWatches_) item->Unwatch(id);
@@ -261,9 +263,8 @@ void Window::Close() {
 
   // With no document window left there is no menu bar to go on from: the run ends.
   const auto open = OpenWindows();
-  const bool documentLeft = std::any_of(open.begin(), open.end(), [](Window* w) {
-    return w->record_.frame == Frame::Document;
-  });
+  const bool documentLeft = std::any_of(
+      open.begin(), open.end(), [](Window* w) { return w->record_.frame == Frame::Document; });
   if (!documentLeft && record_.frame == Frame::Document && Application::Current()) {
     Application::Current()->Quit();
   }
@@ -274,8 +275,12 @@ void Window::Refresh(bool eraseBackground) {
   for (const auto& c : controls_) c->Refresh(eraseBackground);
 }
 
-int Window::Width() const { return qt_->content ? qt_->content->width() : record_.Width; }
-int Window::Height() const { return qt_->content ? qt_->content->height() : record_.Height; }
+int Window::Width() const {
+  return qt_->content ? qt_->content->width() : record_.Width;
+}
+int Window::Height() const {
+  return qt_->content ? qt_->content->height() : record_.Height;
+}
 
 void Window::SetWidth(int width) {
   const int bar = qt_->menuBar ? qt_->menuBar->sizeHint().height() : 0;
@@ -303,7 +308,8 @@ std::vector<Control*> Window::Controls() const {
 }
 
 void Window::ThrowNoControl(const std::string& name, int index) {
-  throw std::out_of_range("no control " + name + (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
+  throw std::out_of_range("no control " + name +
+                          (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
 }
 
 void Window::DeliverActivate() {
@@ -321,8 +327,12 @@ void Window::DeliverCloseBox() {
   EventGate::Dispatch([this] { Close(); });
 }
 
-QWidget* Window::Widget() const { return qt_->frame; }
-QWidget* Window::Content() const { return qt_->content; }
+QWidget* Window::Widget() const {
+  return qt_->frame;
+}
+QWidget* Window::Content() const {
+  return qt_->content;
+}
 
 void Window::DestroyAll() {
   Bury();

@@ -35,7 +35,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   App& app() { return *app_; }
-  class WindowSimL1& Main() { return WindowSimL1(); }
+  class WindowSimL1& Main() {
+    return WindowSimL1();
+  }
 
   // Runs code as one event of the framework, as a click or a tick would.
   template <class F>
