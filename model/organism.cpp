@@ -7,7 +7,7 @@
 
 namespace {
 
-// The program's pi and its half and double, exactly as written in the specification; not
+// The program's pi and its half and double, exactly these values and not
 // full-precision pi.
 constexpr double kPi = 3.14159265;
 constexpr double kHalfPi = 1.570796325;

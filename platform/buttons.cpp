@@ -17,12 +17,12 @@ W* As(QWidget* widget) {
 
 }  // namespace
 
-PushButton::PushButton(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
-  auto* button = new QPushButton(ToQt(spec.Text), owner.Content());
-  button->setDefault(spec.Default);
+PushButton::PushButton(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
+  auto* button = new QPushButton(ToQt(entry.Text), owner.Content());
+  button->setDefault(entry.Default);
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, [this] { Push(); });
-  Adopt(button, spec);
+  Adopt(button, entry);
 }
 
 std::string PushButton::Caption() const {
@@ -38,10 +38,10 @@ void PushButton::Push() {
   Raise(Action);
 }
 
-CheckBox::CheckBox(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
-  auto* box = new QCheckBox(ToQt(spec.Text), owner.Content());
-  box->setChecked(spec.Value);
-  Adopt(box, spec);
+CheckBox::CheckBox(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
+  auto* box = new QCheckBox(ToQt(entry.Text), owner.Content());
+  box->setChecked(entry.Value);
+  Adopt(box, entry);
 }
 
 std::string CheckBox::Caption() const {
@@ -54,10 +54,10 @@ void CheckBox::SetValue(bool value) {
   As<QCheckBox>(Widget())->setChecked(value);
 }
 
-RadioButton::RadioButton(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
-  auto* button = new QRadioButton(ToQt(spec.Text), owner.Content());
-  button->setChecked(spec.Value);
-  Adopt(button, spec);
+RadioButton::RadioButton(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
+  auto* button = new QRadioButton(ToQt(entry.Text), owner.Content());
+  button->setChecked(entry.Value);
+  Adopt(button, entry);
 }
 
 std::string RadioButton::Caption() const {
@@ -75,13 +75,13 @@ void RadioButton::SetValue(bool value) {
   button->setAutoExclusive(true);
 }
 
-DisclosureTriangle::DisclosureTriangle(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec), value_(spec.Value) {
+DisclosureTriangle::DisclosureTriangle(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry), value_(entry.Value) {
   auto* button = new QToolButton(owner.Content());
   button->setAutoRaise(true);
   button->setArrowType(value_ ? Qt::DownArrow : Qt::RightArrow);
   QObject::connect(button, &QToolButton::clicked, [this] { Click(); });
-  Adopt(button, spec);
+  Adopt(button, entry);
 }
 
 void DisclosureTriangle::SetValue(bool value) {

@@ -7,7 +7,7 @@
 
 class PushButton : public Control {
  public:
-  PushButton(Window& owner, const ControlSpec& spec);
+  PushButton(Window& owner, const ControlSpec& entry);
   std::string Caption() const;
   void SetCaption(const std::string& caption);
   bool Default() const;
@@ -18,7 +18,7 @@ class PushButton : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Window& owner, const ControlSpec& spec);
+  CheckBox(Window& owner, const ControlSpec& entry);
   std::string Caption() const;
   bool Value() const;
   void SetValue(bool value);
@@ -28,7 +28,7 @@ class CheckBox : public Control {
 // also clear them all.
 class RadioButton : public Control {
  public:
-  RadioButton(Window& owner, const ControlSpec& spec);
+  RadioButton(Window& owner, const ControlSpec& entry);
   std::string Caption() const;
   bool Value() const;
   void SetValue(bool value);
@@ -37,7 +37,7 @@ class RadioButton : public Control {
 // Shows or hides a part of its window; a click toggles Value, then raises Action.
 class DisclosureTriangle : public Control {
  public:
-  DisclosureTriangle(Window& owner, const ControlSpec& spec);
+  DisclosureTriangle(Window& owner, const ControlSpec& entry);
   bool Value() const { return value_; }
   void SetValue(bool value);
   std::function<void()> Action;

@@ -7,13 +7,13 @@
 #include "qt_widgets.h"
 #include "window.h"
 
-Canvas::Canvas(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
+Canvas::Canvas(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
   Adopt(new PaintedWidget(owner.Content(),
                           [this](QPainter& p) {
                             if (backdrop_) p.drawImage(0, 0, ImageOf(*backdrop_));
                             if (surface_) p.drawImage(0, 0, ImageOf(*surface_));
                           }),
-        spec);
+        entry);
 }
 
 void Canvas::SetBackdrop(PicturePtr picture) {

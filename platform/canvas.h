@@ -10,7 +10,7 @@
 // the program can draw it again. Presses on a canvas reach the window.
 class Canvas : public Control {
  public:
-  Canvas(Window& owner, const ControlSpec& spec);
+  Canvas(Window& owner, const ControlSpec& entry);
 
   const PicturePtr& Backdrop() const { return backdrop_; }
   void SetBackdrop(PicturePtr picture);

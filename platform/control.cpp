@@ -6,24 +6,24 @@
 #include "qt_text.h"
 #include "window.h"
 
-Control::Control(Window& owner, const ControlSpec& spec)
-    : RectControl(spec.Left, spec.Top, spec.Width, spec.Height),
+Control::Control(Window& owner, const ControlSpec& entry)
+    : RectControl(entry.Left, entry.Top, entry.Width, entry.Height),
       owner_(owner),
-      name_(spec.Name),
-      index_(spec.Index),
-      tab_(spec.Tab),
-      enabled_(spec.Enabled),
-      visible_(spec.Visible) {}
+      name_(entry.Name),
+      index_(entry.Index),
+      tab_(entry.Tab),
+      enabled_(entry.Enabled),
+      visible_(entry.Visible) {}
 
 // The widget is a child of the window's content and goes with it.
 Control::~Control() = default;
 
-void Control::Adopt(QWidget* widget, const ControlSpec& spec) {
+void Control::Adopt(QWidget* widget, const ControlSpec& entry) {
   widget_ = widget;
   widget->setGeometry(Left(), Top(), Width(), Height());
-  widget->setFont(FontOfSize(spec.TextSize));
+  widget->setFont(FontOfSize(entry.TextSize));
   widget->setEnabled(enabled_);
-  if (!spec.AcceptFocus) widget->setFocusPolicy(Qt::NoFocus);
+  if (!entry.AcceptFocus) widget->setFocusPolicy(Qt::NoFocus);
   widget->setVisible(visible_);
 }
 

@@ -13,7 +13,7 @@ class Window;
 // that shows it (none for a timer).
 class Control : public RectControl {
  public:
-  Control(Window& owner, const ControlSpec& spec);
+  Control(Window& owner, const ControlSpec& entry);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   ~Control() override;
@@ -37,7 +37,7 @@ class Control : public RectControl {
 
  protected:
   // Takes the widget that shows the control, places it and applies the common settings.
-  void Adopt(QWidget* widget, const ControlSpec& spec);
+  void Adopt(QWidget* widget, const ControlSpec& entry);
   // Runs a handler of this control as an event from outside: not while the control is disabled
   // and never while another handler runs.
   void Raise(const std::function<void()>& handler);

@@ -31,13 +31,13 @@ Qt::Alignment CellAlign(Alignment align) {
 
 }  // namespace
 
-Listbox::Listbox(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec), columns_(std::max(spec.ColumnCount, 1)) {
+Listbox::Listbox(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry), columns_(std::max(entry.ColumnCount, 1)) {
   auto* tree = new QTreeWidget(owner.Content());
   tree->setColumnCount(columns_);
   tree->setRootIsDecorated(false);
   tree->setIndentation(0);
-  tree->setHeaderHidden(!spec.HasHeading);
+  tree->setHeaderHidden(!entry.HasHeading);
   tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   tree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   tree->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -48,7 +48,7 @@ Listbox::Listbox(Window& owner, const ControlSpec& spec)
   header->setSectionResizeMode(QHeaderView::Stretch);
   header->setMinimumSectionSize(1);
   header->setSectionsMovable(false);
-  Adopt(tree, spec);
+  Adopt(tree, entry);
 }
 
 std::string Listbox::Heading(int column) const {
@@ -100,13 +100,13 @@ void Listbox::SetCellAlignment(int row, int column, Alignment align) {
   item->setTextAlignment(column, CellAlign(align));
 }
 
-PopupMenu::PopupMenu(Window& owner, const ControlSpec& spec) : Control(owner, spec) {
+PopupMenu::PopupMenu(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
   auto* combo = new QComboBox(owner.Content());
-  const QString rows = ToQt(spec.Rows);
+  const QString rows = ToQt(entry.Rows);
   if (!rows.isEmpty()) combo->addItems(rows.split('\n'));
   combo->setCurrentIndex(-1);
   QObject::connect(combo, &QComboBox::activated, [this](int) { Raise(Change); });
-  Adopt(combo, spec);
+  Adopt(combo, entry);
 }
 
 void PopupMenu::AddRow(const std::string& text) {

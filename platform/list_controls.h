@@ -9,7 +9,7 @@
 // A list of rows of cells with a heading row.
 class Listbox : public Control {
  public:
-  Listbox(Window& owner, const ControlSpec& spec);
+  Listbox(Window& owner, const ControlSpec& entry);
   int ColumnCount() const { return columns_; }
   std::string Heading(int column) const;
   void SetHeading(int column, const std::string& text);
@@ -33,7 +33,7 @@ class Listbox : public Control {
 // A pop-up menu of text rows. Setting ListIndex raises Change, as choosing a row does.
 class PopupMenu : public Control {
  public:
-  PopupMenu(Window& owner, const ControlSpec& spec);
+  PopupMenu(Window& owner, const ControlSpec& entry);
   void AddRow(const std::string& text);
   int ListCount() const;
   std::string List(int row) const;

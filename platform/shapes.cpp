@@ -16,12 +16,12 @@ void NoSmoothing(QPainter& p) {
 
 }  // namespace
 
-Rectangle::Rectangle(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec),
-      fill_(spec.FillColor),
-      topLeft_(spec.BorderColor),
-      bottomRight_(spec.BorderColorBottomRight),
-      border_(spec.BorderWidth) {
+Rectangle::Rectangle(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry),
+      fill_(entry.FillColor),
+      topLeft_(entry.BorderColor),
+      bottomRight_(entry.BorderColorBottomRight),
+      border_(entry.BorderWidth) {
   Adopt(new PaintedWidget(owner.Content(),
                           [this](QPainter& p) {
                             NoSmoothing(p);
@@ -33,7 +33,7 @@ Rectangle::Rectangle(Window& owner, const ControlSpec& spec)
                             p.fillRect(0, h - b, w, b, ToQColor(bottomRight_));
                             p.fillRect(w - b, 0, b, h, ToQColor(bottomRight_));
                           }),
-        spec);
+        entry);
 }
 
 void Rectangle::SetFillColor(Color c) {
@@ -41,11 +41,11 @@ void Rectangle::SetFillColor(Color c) {
   Refresh();
 }
 
-Oval::Oval(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec),
-      fill_(spec.FillColor),
-      borderColor_(spec.BorderColor),
-      border_(spec.BorderWidth) {
+Oval::Oval(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry),
+      fill_(entry.FillColor),
+      borderColor_(entry.BorderColor),
+      border_(entry.BorderWidth) {
   Adopt(new PaintedWidget(owner.Content(),
                           [this](QPainter& p) {
                             p.setRenderHint(QPainter::Antialiasing, true);
@@ -58,7 +58,7 @@ Oval::Oval(Window& owner, const ControlSpec& spec)
                             }
                             p.drawEllipse(QRectF(b / 2, b / 2, Width() - b, Height() - b));
                           }),
-        spec);
+        entry);
 }
 
 void Oval::SetFillColor(Color c) {
@@ -66,14 +66,14 @@ void Oval::SetFillColor(Color c) {
   Refresh();
 }
 
-Line::Line(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec),
-      x1_(spec.Left),
-      y1_(spec.Top),
-      x2_(spec.Left + spec.Width),
-      y2_(spec.Top + spec.Height),
-      color_(spec.BorderColor),
-      border_(std::max(spec.BorderWidth, 1)) {
+Line::Line(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry),
+      x1_(entry.Left),
+      y1_(entry.Top),
+      x2_(entry.Left + entry.Width),
+      y2_(entry.Top + entry.Height),
+      color_(entry.BorderColor),
+      border_(std::max(entry.BorderWidth, 1)) {
   const int left = std::min(x1_, x2_), top = std::min(y1_, y2_);
   Adopt(new PaintedWidget(owner.Content(),
                           [this, left, top](QPainter& p) {
@@ -83,7 +83,7 @@ Line::Line(Window& owner, const ControlSpec& spec)
                             p.drawLine(QPointF(x1_ - left + half, y1_ - top + half),
                                        QPointF(x2_ - left + half, y2_ - top + half));
                           }),
-        spec);
+        entry);
   // The widget covers the line whichever way it runs.
   Widget()->setGeometry(left, top, std::abs(x2_ - x1_) + border_, std::abs(y2_ - y1_) + border_);
 }

@@ -9,7 +9,7 @@ class QWidget;
 
 class Rectangle : public Control {
  public:
-  Rectangle(Window& owner, const ControlSpec& spec);
+  Rectangle(Window& owner, const ControlSpec& entry);
   Color FillColor() const { return fill_; }
   void SetFillColor(Color c);
   Color BorderColorTopLeft() const { return topLeft_; }
@@ -25,7 +25,7 @@ class Rectangle : public Control {
 
 class Oval : public Control {
  public:
-  Oval(Window& owner, const ControlSpec& spec);
+  Oval(Window& owner, const ControlSpec& entry);
   Color FillColor() const { return fill_; }
   void SetFillColor(Color c);
   Color BorderColor() const { return borderColor_; }
@@ -39,7 +39,7 @@ class Oval : public Control {
 
 class Line : public Control {
  public:
-  Line(Window& owner, const ControlSpec& spec);
+  Line(Window& owner, const ControlSpec& entry);
   int X1() const { return x1_; }
   int Y1() const { return y1_; }
   int X2() const { return x2_; }

@@ -24,17 +24,17 @@ Qt::Alignment ToQt(Alignment align) {
 
 }  // namespace
 
-StaticText::StaticText(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec), text_(spec.Text), align_(spec.Align), size_(spec.TextSize) {
+StaticText::StaticText(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry), text_(entry.Text), align_(entry.Align), size_(entry.TextSize) {
   auto* label = new QLabel(::ToQt(text_), owner.Content());
   label->setAlignment(ToQt(align_) | Qt::AlignTop);
-  label->setWordWrap(spec.MultiLine);
+  label->setWordWrap(entry.MultiLine);
   label->setTextFormat(Qt::PlainText);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(palette);
-  Adopt(label, spec);
+  Adopt(label, entry);
 }
 
 void StaticText::SetText(const std::string& text) {
@@ -42,25 +42,25 @@ void StaticText::SetText(const std::string& text) {
   static_cast<QLabel*>(Widget())->setText(::ToQt(text));
 }
 
-EditField::EditField(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec),
-      multiLine_(spec.MultiLine),
-      limit_(spec.LimitText),
-      readOnly_(spec.ReadOnly) {
+EditField::EditField(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry),
+      multiLine_(entry.MultiLine),
+      limit_(entry.LimitText),
+      readOnly_(entry.ReadOnly) {
   QWidget* widget;
   if (multiLine_) {
-    auto* edit = new QPlainTextEdit(::ToQt(spec.Text), owner.Content());
+    auto* edit = new QPlainTextEdit(::ToQt(entry.Text), owner.Content());
     edit->setReadOnly(readOnly_);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     widget = edit;
   } else {
-    auto* edit = new QLineEdit(::ToQt(spec.Text), owner.Content());
+    auto* edit = new QLineEdit(::ToQt(entry.Text), owner.Content());
     edit->setReadOnly(readOnly_);
     if (limit_ > 0) edit->setMaxLength(limit_);
-    edit->setAlignment(ToQt(spec.Align) | Qt::AlignVCenter);
+    edit->setAlignment(ToQt(entry.Align) | Qt::AlignVCenter);
     widget = edit;
   }
-  Adopt(widget, spec);
+  Adopt(widget, entry);
 }
 
 std::string EditField::Text() const {

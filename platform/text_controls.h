@@ -7,7 +7,7 @@
 // A label. Carriage returns separate its lines.
 class StaticText : public Control {
  public:
-  StaticText(Window& owner, const ControlSpec& spec);
+  StaticText(Window& owner, const ControlSpec& entry);
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
   Alignment TextAlign() const { return align_; }
@@ -22,7 +22,7 @@ class StaticText : public Control {
 // A text field, single-line or multi-line; a single-line one may limit its characters.
 class EditField : public Control {
  public:
-  EditField(Window& owner, const ControlSpec& spec);
+  EditField(Window& owner, const ControlSpec& entry);
   std::string Text() const;
   void SetText(const std::string& text);
   int LimitText() const { return limit_; }

@@ -5,8 +5,8 @@
 #include "event_gate.h"
 #include "window.h"
 
-Timer::Timer(Window& owner, const ControlSpec& spec)
-    : Control(owner, spec), mode_(spec.TimerMode), period_(spec.Period) {
+Timer::Timer(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry), mode_(entry.TimerMode), period_(entry.Period) {
   if (mode_ == 0) return;
   timer_ = std::make_unique<QTimer>();
   timer_->setInterval(period_);

@@ -11,7 +11,7 @@ class QTimer;
 // (Mode 1), for as long as its window exists. A firing while another handler runs is dropped.
 class Timer : public Control {
  public:
-  Timer(Window& owner, const ControlSpec& spec);
+  Timer(Window& owner, const ControlSpec& entry);
   ~Timer() override;
 
   int Mode() const { return mode_; }

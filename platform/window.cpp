@@ -95,34 +95,34 @@ Qt::WindowFlags FlagsOf(const WindowRecord& record) {
   return flags | Qt::Window;
 }
 
-std::unique_ptr<Control> MakeControl(Window& owner, const ControlSpec& spec) {
-  switch (spec.kind) {
+std::unique_ptr<Control> MakeControl(Window& owner, const ControlSpec& entry) {
+  switch (entry.kind) {
     case Kind::Rectangle:
-      return std::make_unique<Rectangle>(owner, spec);
+      return std::make_unique<Rectangle>(owner, entry);
     case Kind::Oval:
-      return std::make_unique<Oval>(owner, spec);
+      return std::make_unique<Oval>(owner, entry);
     case Kind::Line:
-      return std::make_unique<Line>(owner, spec);
+      return std::make_unique<Line>(owner, entry);
     case Kind::Canvas:
-      return std::make_unique<Canvas>(owner, spec);
+      return std::make_unique<Canvas>(owner, entry);
     case Kind::Timer:
-      return std::make_unique<Timer>(owner, spec);
+      return std::make_unique<Timer>(owner, entry);
     case Kind::PushButton:
-      return std::make_unique<PushButton>(owner, spec);
+      return std::make_unique<PushButton>(owner, entry);
     case Kind::CheckBox:
-      return std::make_unique<CheckBox>(owner, spec);
+      return std::make_unique<CheckBox>(owner, entry);
     case Kind::RadioButton:
-      return std::make_unique<RadioButton>(owner, spec);
+      return std::make_unique<RadioButton>(owner, entry);
     case Kind::StaticText:
-      return std::make_unique<StaticText>(owner, spec);
+      return std::make_unique<StaticText>(owner, entry);
     case Kind::EditField:
-      return std::make_unique<EditField>(owner, spec);
+      return std::make_unique<EditField>(owner, entry);
     case Kind::Listbox:
-      return std::make_unique<Listbox>(owner, spec);
+      return std::make_unique<Listbox>(owner, entry);
     case Kind::PopupMenu:
-      return std::make_unique<PopupMenu>(owner, spec);
+      return std::make_unique<PopupMenu>(owner, entry);
     case Kind::DisclosureTriangle:
-      return std::make_unique<DisclosureTriangle>(owner, spec);
+      return std::make_unique<DisclosureTriangle>(owner, entry);
   }
   throw std::logic_error("unknown control kind");
 }
@@ -178,11 +178,11 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
   }
   SetWidth(record.Width);
 
-  for (const ControlSpec& spec : table) {
-    if (spec.Inside && !ControlByName(spec.Inside)) {
-      throw std::logic_error(std::string("container created after ") + spec.Name);
+  for (const ControlSpec& entry : table) {
+    if (entry.Inside && !ControlByName(entry.Inside)) {
+      throw std::logic_error(std::string("container created after ") + entry.Name);
     }
-    controls_.push_back(MakeControl(*this, spec));
+    controls_.push_back(MakeControl(*this, entry));
   }
   ApplyTabOrder();
 }

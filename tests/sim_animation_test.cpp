@@ -9,20 +9,14 @@
 #include "platform/shapes.h"
 #include "platform/text_controls.h"
 #include "platform/timer.h"
-#include "tests/ui_fixture.h"
-
-// Colours print as (r, g, b) in failure messages.
-static void PrintTo(const Color& c, std::ostream* os) {
-  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
+#include "tests/sim_fixture.h"
 
 namespace {
 
+using namespace sim_test;
+
 constexpr int kArenaWidth = 280;
 constexpr int kArenaHeight = 250;
-constexpr Color kWhite = RGB(255, 255, 255);
-constexpr Color kBlack = RGB(0, 0, 0);
-constexpr Color kRed = RGB(255, 0, 0);
 constexpr Color kOff = RGB(255, 255, 255);
 constexpr Color kGreen = RGB(0, 145, 0);
 constexpr Color kYellow = RGB(245, 200, 0);
@@ -48,36 +42,8 @@ PicturePtr Filled(Color c) {
   return p;
 }
 
-int Differing(const Picture& a, const Picture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
-  }
-  return n;
-}
-
-class AnimationTest : public ProgramTest {
+class AnimationTest : public SimTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    EventGate::SetUnhandledExceptionHook(
-        [](const char* what) { ADD_FAILURE() << "escaped a handler: " << what; });
-  }
-  void TearDown() override {
-    EventGate::SetUnhandledExceptionHook(nullptr);
-    ProgramTest::TearDown();
-  }
-
-  void SetMode(const std::string& mode) {
-    Globals::Mode = mode;
-    AsEvent([this] { Main().SetupWindowForMode(); });
-  }
-
-  void Press(PushButton* button) {
-    EXPECT_TRUE(button->Enabled()) << button->Caption();
-    button->Push();
-  }
   void Tick() { Main().Timer1->Fire(); }
   // A press far from every organism: with Selective off it still eats one.
   void PressAnywhere() { Main().DeliverMouseDown(10, 340); }

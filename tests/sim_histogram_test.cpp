@@ -7,46 +7,20 @@
 #include "platform/canvas.h"
 #include "platform/list_controls.h"
 #include "platform/text_controls.h"
-#include "tests/ui_fixture.h"
+#include "tests/sim_fixture.h"
 
 namespace {
 
+using namespace sim_test;
+
 using Counts = std::array<int, Trait::kClasses>;
-using Colours = std::array<Color, Trait::kClasses>;
 
 constexpr int kHistoWidth = 154;
 constexpr int kHistoHeight = 85;
 constexpr int kBarWidth = 22;  // seven bars side by side span the canvas
-constexpr Color kWhite = RGB(255, 255, 255);
-constexpr Colours kSpectrum = {RGB(0, 0, 0),     RGB(91, 16, 172), RGB(38, 61, 240),
-                               RGB(21, 144, 51), RGB(255, 210, 0), RGB(255, 81, 0),
-                               RGB(255, 50, 40)};
-constexpr Colours kBlue = {RGB(210, 255, 255), RGB(100, 240, 255), RGB(18, 175, 255),
-                           RGB(0, 100, 255),   RGB(0, 40, 255),    RGB(0, 0, 140),
-                           RGB(0, 0, 0)};
 
-class HistogramTest : public ProgramTest {
+class HistogramTest : public SimTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    EventGate::SetUnhandledExceptionHook(
-        [](const char* what) { ADD_FAILURE() << "escaped a handler: " << what; });
-  }
-  void TearDown() override {
-    EventGate::SetUnhandledExceptionHook(nullptr);
-    ProgramTest::TearDown();
-  }
-
-  void SetMode(const std::string& mode) {
-    Globals::Mode = mode;
-    AsEvent([this] { Main().SetupWindowForMode(); });
-  }
-
-  void Press(PushButton* button) {
-    EXPECT_TRUE(button->Enabled()) << button->Caption();
-    button->Push();
-  }
-
   // counts[k] living organisms of class k, then `eaten` eaten ones.
   void Populate(const Counts& counts, int eaten = 0) {
     auto& ind = Main().Individual;

@@ -7,18 +7,14 @@
 #include "platform/shapes.h"
 #include "platform/text_controls.h"
 #include "platform/timer.h"
-#include "tests/ui_fixture.h"
-
-// Colours print as (r, g, b) in failure messages.
-static void PrintTo(const Color& c, std::ostream* os) {
-  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
+#include "tests/sim_fixture.h"
 
 namespace {
 
+using namespace sim_test;
+
 constexpr int kArenaLeft = 22;
 constexpr int kArenaTop = 22;
-constexpr Color kRed = RGB(255, 0, 0);
 constexpr Color kGreen = RGB(0, 145, 0);
 constexpr Color kRedLight = RGB(230, 0, 0);
 
@@ -38,18 +34,8 @@ bool Eaten(const SpeciesDot& o) {
   return !o.Alive && o.CoatColor == kRed;
 }
 
-class PredationTest : public ProgramTest {
+class PredationTest : public SimTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    EventGate::SetUnhandledExceptionHook(
-        [](const char* what) { ADD_FAILURE() << "escaped a handler: " << what; });
-  }
-  void TearDown() override {
-    EventGate::SetUnhandledExceptionHook(nullptr);
-    ProgramTest::TearDown();
-  }
-
   // A running window whose population is the given organisms, not yet drawn by any tick.
   void RunWith(const std::vector<SpeciesDot>& dots) {
     auto& w = Main();

@@ -9,36 +9,14 @@
 #include "platform/list_controls.h"
 #include "platform/text_controls.h"
 #include "platform/timer.h"
-#include "tests/ui_fixture.h"
-
-// Colours print as (r, g, b) in failure messages.
-static void PrintTo(const Color& c, std::ostream* os) {
-  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
+#include "tests/sim_fixture.h"
 
 namespace {
 
-using Colours = std::array<Color, Trait::kClasses>;
+using namespace sim_test;
 
-constexpr Color kWhite = RGB(255, 255, 255);
-constexpr Color kRed = RGB(255, 0, 0);
-constexpr Colours kSpectrum = {RGB(0, 0, 0),     RGB(91, 16, 172), RGB(38, 61, 240),
-                               RGB(21, 144, 51), RGB(255, 210, 0), RGB(255, 81, 0),
-                               RGB(255, 50, 40)};
-constexpr Colours kBlue = {RGB(210, 255, 255), RGB(100, 240, 255), RGB(18, 175, 255),
-                           RGB(0, 100, 255),   RGB(0, 40, 255),    RGB(0, 0, 140),
-                           RGB(0, 0, 0)};
 constexpr const char* kCeiling =
     "You've got to be kidding!  That's too many dots.  I'm not making any more.";
-
-int Differing(const Picture& a, const Picture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-  int n = 0;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
-  }
-  return n;
-}
 
 // An organism of class k in the current mode, as Construct would make it, centred at (x, y).
 SpeciesDot Classed(int k, double x, double y) {
@@ -62,28 +40,8 @@ void ExpectClass(const SpeciesDot& o, int k, const char* who) {
   EXPECT_DOUBLE_EQ(o.speed, mode == "Speed" ? k * k / 12.0 + 0.1 : 1.0) << who;
 }
 
-class ReproductionTest : public ProgramTest {
+class ReproductionTest : public SimTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    EventGate::SetUnhandledExceptionHook(
-        [](const char* what) { ADD_FAILURE() << "escaped a handler: " << what; });
-  }
-  void TearDown() override {
-    EventGate::SetUnhandledExceptionHook(nullptr);
-    ProgramTest::TearDown();
-  }
-
-  void SetMode(const std::string& mode) {
-    Globals::Mode = mode;
-    AsEvent([this] { Main().SetupWindowForMode(); });
-  }
-
-  void Press(PushButton* button) {
-    EXPECT_TRUE(button->Enabled()) << button->Caption();
-    button->Push();
-  }
-
   // A stopped window holding exactly these organisms, drawn on a fresh white arena.
   void StoppedWith(const std::vector<SpeciesDot>& dots) {
     auto& w = Main();
