@@ -627,7 +627,7 @@ TEST_F(PlatformTest, ControlsAreCreatedInTableOrderAndContainersFirst) {
   auto& form = ImplicitWindow<FormWindow>();
   std::vector<std::string> names, expected;
   std::vector<QWidget*> widgets, stacked;
-  for (const ControlSpec& spec : kFormControls) expected.emplace_back(spec.Name);
+  for (const ControlSpec& entry : kFormControls) expected.emplace_back(entry.Name);
   for (Control* c : form.Controls()) {
     names.push_back(c->Name());
     if (c->Widget()) widgets.push_back(c->Widget());
