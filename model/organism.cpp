@@ -26,8 +26,13 @@ void Organism::PlaceBox() {
 }
 
 void Organism::Move() {
-  xctr = xctr + speed * std::cos(Direction);
-  yctr = yctr + speed * std::sin(Direction);
+  if (!(stepHeading_ == Direction)) {
+    stepHeading_ = Direction;
+    stepCos_ = std::cos(Direction);
+    stepSin_ = std::sin(Direction);
+  }
+  xctr = xctr + speed * stepCos_;
+  yctr = yctr + speed * stepSin_;
   PlaceBox();
 }
 

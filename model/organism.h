@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "platform/color.h"
 #include "platform/picture.h"
@@ -21,11 +22,18 @@ struct Organism {
   int32_t top = 0;
   double speed = 0;  // pixels per tick
 
+  // One step along Direction. The heading changes only at a bounce, so its cosine and sine are
+  // kept from one step to the next.
   void Move();
   void Bounce(const RectControl& canvas);
 
   // left and top from the centre: Round(centre) - size/2.
   void PlaceBox();
+
+ private:
+  double stepHeading_ = std::numeric_limits<double>::quiet_NaN();
+  double stepCos_ = 0;
+  double stepSin_ = 0;
 
  protected:
   // A class draw: one call of Rnd, giving a trait class 0..6.

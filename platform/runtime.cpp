@@ -35,19 +35,6 @@ RndSource SetRndSource(RndSource source) {
   return previous;
 }
 
-double Round(double value) {
-  return std::round(value);
-}
-
-int32_t ToInt32(double value) {
-  if (std::isnan(value)) return 0;
-  constexpr double kMin = std::numeric_limits<int32_t>::min();
-  constexpr double kMax = std::numeric_limits<int32_t>::max();
-  if (value <= kMin) return std::numeric_limits<int32_t>::min();
-  if (value >= kMax) return std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(value);
-}
-
 std::string Str(int64_t value) {
   return std::to_string(value);
 }

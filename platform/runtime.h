@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -15,11 +17,18 @@ using RndSource = std::function<double()>;
 RndSource SetRndSource(RndSource source);
 
 // The nearest whole number, halves away from zero.
-double Round(double value);
+inline double Round(double value) {
+  return std::round(value);
+}
 
 // A double converted to a 32-bit integer: truncated toward zero, out-of-range values clamped to
 // the range and NaN taken as 0, so the conversion is always defined.
-int32_t ToInt32(double value);
+inline int32_t ToInt32(double value) {
+  if (std::isnan(value)) return 0;
+  if (value <= std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  if (value >= std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(value);
+}
 
 // Decimal text of a number: whole values without a fraction ("50", "-3"), others with up to
 // seven significant digits.
