@@ -10,7 +10,7 @@
 
 namespace {
 
-// The palette table of the specification, written out once more so that a slip in Startup shows.
+// The palettes, written out once more so that a slip in Startup shows.
 constexpr std::array<Color, 7> kSpectrum = {RGB(0, 0, 0),     RGB(91, 16, 172), RGB(38, 61, 240),
                                             RGB(21, 144, 51), RGB(255, 210, 0), RGB(255, 81, 0),
                                             RGB(255, 50, 40)};
