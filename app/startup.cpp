@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/app.h"
+#include "app/cover_picture.h"
 #include "app/menu.h"
 #include "darwins_theory/window_sim_l1.h"
 #include "model/globals.h"
@@ -40,6 +41,7 @@ std::unique_ptr<App> StartApplication() {
 }
 
 void EndApplication(std::unique_ptr<App> app) {
+  ReleaseCalbrookCover();
   Window::DestroyAll();
   app.reset();
   ReleaseMenu();

@@ -87,8 +87,11 @@ Qt::WindowFlags FlagsOf(const WindowRecord& record) {
     case Frame::Document:
       return flags | Qt::Window;
     case Frame::MovableModal:
-    case Frame::Modal:
       return flags | Qt::Dialog;
+    case Frame::Modal:
+      // Stays over the other windows without holding them up: the splash must not keep the
+      // student from the main window for its eight seconds.
+      return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
     case Frame::Floating:
       return flags | Qt::Tool | Qt::WindowStaysOnTopHint;
   }
@@ -160,7 +163,7 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
   title_ = record.Title;
   qt_->frame = new FrameWidget(*this, FlagsOf(record));
   qt_->frame->setWindowTitle(ToQt(title_));
-  if (record.frame == Frame::MovableModal || record.frame == Frame::Modal) {
+  if (record.frame == Frame::MovableModal) {
     qt_->frame->setWindowModality(::Qt::ApplicationModal);
   }
   if (!menuBar && record.frame == Frame::Document && Application::Current()) {
