@@ -1,28 +1,25 @@
 // The layout of "Mutation's Role", control by control in creation order.
 
+#include "darwins_theory/sim_layout.h"
 #include "mutations_role/window_sim_l2.h"
 
 namespace {
 
-constexpr Color kWhite = RGB(255, 255, 255);
-constexpr Color kBlack = RGB(0, 0, 0);
-constexpr Alignment kLeft = Alignment::Left;
-constexpr Alignment kCenter = Alignment::Center;
-constexpr Alignment kRight = Alignment::Right;
+using namespace sim_layout;
 
 // One line per control, as the layout reads.
 // clang-format off
 const ControlSpec kControls[] = {
-    {.Name = "Box1", .kind = Kind::Rectangle, .Left = 21, .Top = 21, .Width = 282, .Height = 252, .Tab = 0},
-    {.Name = "RectangleRange", .kind = Kind::Canvas, .Left = 22, .Top = 22, .Width = 280, .Height = 250, .AcceptFocus = false, .Tab = 0, .Inside = "Box1"},
-    {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = 2, .Period = 40},
-    {.Name = "Box3", .kind = Kind::Rectangle, .Left = 378, .Top = 151, .Width = 156, .Height = 87, .BorderColor = kWhite, .BorderColorBottomRight = kWhite, .Tab = 1},
-    {.Name = "HistoCurrent", .kind = Kind::Canvas, .Left = 379, .Top = 153, .Width = 154, .Height = 85, .AcceptFocus = false, .Tab = 0, .Inside = "Box3"},
-    {.Name = "Box2", .kind = Kind::Rectangle, .Left = 378, .Top = 39, .Width = 156, .Height = 87, .BorderColor = kWhite, .BorderColorBottomRight = kWhite, .Tab = 2},
-    {.Name = "HistoStart", .kind = Kind::Canvas, .Left = 379, .Top = 41, .Width = 154, .Height = 85, .AcceptFocus = false, .Tab = 0, .Inside = "Box2"},
-    {.Name = "PushButtonRun", .kind = Kind::PushButton, .Left = 148, .Top = 310, .Width = 58, .Height = 20, .Text = "Run", .Enabled = false, .Tab = 3},
-    {.Name = "PushButtonDivide", .kind = Kind::PushButton, .Left = 213, .Top = 310, .Width = 90, .Height = 20, .Text = "Reproduce", .Enabled = false, .Tab = 5},
-    {.Name = "PushButtonNewPop", .kind = Kind::PushButton, .Left = 21, .Top = 310, .Width = 120, .Height = 20, .Text = "New Population", .Enabled = false, .Tab = 6},
+    kBox1,
+    kRectangleRange,
+    Timer1(40),
+    kBox3,
+    kHistoCurrent,
+    kBox2,
+    kHistoStart,
+    kPushButtonRun,
+    kPushButtonDivide,
+    kPushButtonNewPop,
     {.Name = "StaticText1", .kind = Kind::StaticText, .Left = 336, .Top = 299, .Width = 185, .Height = 33, .Text = "Form of dots is variable and heritable", .Align = kLeft, .MultiLine = true, .Tab = 7},
     {.Name = "StaticText2", .kind = Kind::StaticText, .Left = 336, .Top = 343, .Width = 101, .Height = 16, .Text = "Survival is:", .Align = kLeft, .Tab = 8},
     {.Name = "CheckBoxSelective", .kind = Kind::CheckBox, .Left = 411, .Top = 341, .Width = 80, .Height = 20, .Text = "Selective", .Value = true, .Tab = 9},
