@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,10 @@ struct MenuCase {
   bool darwinsTheory;
   bool options;
 };
+static void PrintTo(const MenuCase& c, std::ostream* os) {
+  *os << c.name << " DarwinsTheory=" << (c.darwinsTheory ? "enabled" : "disabled")
+      << " Options=" << (c.options ? "enabled" : "disabled");
+}
 
 class MenuEnablingTest : public ProgramTest, public testing::WithParamInterface<MenuCase> {
  protected:

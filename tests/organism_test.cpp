@@ -11,6 +11,7 @@
 #include "model/globals.h"
 #include "platform/picture.h"
 #include "platform/runtime.h"
+#include "tests/param_print.h"
 
 // Colours print as (r, g, b) in failure messages.
 static void PrintTo(const Color& c, std::ostream* os) {
@@ -120,6 +121,11 @@ struct UnvariedCase {
   double speed;
   int size;
 };
+void PrintTo(const UnvariedCase& c, std::ostream* os) {
+  *os << c.name << " coat=";
+  ::PrintTo(c.coat, os);
+  *os << " speed=" << Exact(c.speed) << " size=" << c.size;
+}
 
 class ConstructUnvariedTest : public testing::TestWithParam<UnvariedCase> {
  protected:
@@ -158,6 +164,11 @@ struct VariedCase {
   double speed;
   int size;
 };
+void PrintTo(const VariedCase& c, std::ostream* os) {
+  *os << c.name << " rnd=" << Exact(c.classRnd) << " coat=";
+  ::PrintTo(c.coat, os);
+  *os << " speed=" << Exact(c.speed) << " size=" << c.size;
+}
 
 class ConstructVariedTest : public testing::TestWithParam<VariedCase> {
  protected:
@@ -282,7 +293,7 @@ TEST_F(OrganismTest, UnvariedTakesXThenYThenHeading) {
   }
 }
 
-TEST_F(OrganismTest, HeadingUsesTheSpecificationsPi) {
+TEST_F(OrganismTest, HeadingUsesPiToEightDecimals) {
   ScriptedRnd rnd({0.5, 0.5, 0.5});
   const Organism o = Constructed(Kind::Dot, false);
   EXPECT_EQ(o.Direction, 3.14159265);
@@ -424,6 +435,12 @@ struct BounceCase {
   std::vector<double> script;  // Rnd values the re-aim takes
   double expected;
 };
+void PrintTo(const BounceCase& c, std::ostream* os) {
+  *os << c.name << " x=" << Exact(c.x) << " y=" << Exact(c.y) << " direction=" << Exact(c.direction)
+      << " rnd={";
+  for (double r : c.script) *os << " " << Exact(r);
+  *os << " } expected=" << Exact(c.expected);
+}
 
 class BounceTest : public testing::TestWithParam<BounceCase> {};
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,6 +117,9 @@ struct RectCase {
   const char* name;
   int x, y, w, h;
 };
+void PrintTo(const RectCase& c, std::ostream* os) {
+  *os << c.name << " x=" << c.x << " y=" << c.y << " w=" << c.w << " h=" << c.h;
+}
 
 class FillRectTest : public testing::TestWithParam<RectCase> {};
 
@@ -172,6 +176,10 @@ struct ShapeCase {
   const char* name;
   int x, y, w, h, arcW, arcH;
 };
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+  *os << c.name << " x=" << c.x << " y=" << c.y << " w=" << c.w << " h=" << c.h
+      << " arcW=" << c.arcW << " arcH=" << c.arcH;
+}
 
 constexpr int kCanvasW = 24;
 constexpr int kCanvasH = 20;
@@ -268,6 +276,9 @@ struct EraseCase {
   Shape shape;
   int x, y, w, h;
 };
+void PrintTo(const EraseCase& c, std::ostream* os) {
+  *os << c.name << " x=" << c.x << " y=" << c.y << " w=" << c.w << " h=" << c.h;
+}
 
 class EraseTest : public testing::TestWithParam<EraseCase> {};
 
@@ -304,6 +315,9 @@ struct DrawCase {
   const char* name;
   int srcW, srcH, x, y;
 };
+void PrintTo(const DrawCase& c, std::ostream* os) {
+  *os << c.name << " source " << c.srcW << "x" << c.srcH << " at x=" << c.x << " y=" << c.y;
+}
 
 class DrawPictureTest : public testing::TestWithParam<DrawCase> {};
 

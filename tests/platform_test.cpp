@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QWindow>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -459,6 +460,9 @@ TEST_F(PlatformTest, OpenRunsAtTheFirstShowAfterTheControlsOpen) {
 }
 
 enum class CloseBy { Push, ClickThroughWindow };
+void PrintTo(CloseBy by, std::ostream* os) {
+  *os << (by == CloseBy::Push ? "Push" : "ClickThroughWindow");
+}
 
 class CloseFromOwnHandler : public PlatformTest, public ::testing::WithParamInterface<CloseBy> {};
 
@@ -490,13 +494,18 @@ TEST_P(CloseFromOwnHandler, ClosesOnceAndIsDestroyedAfterTheHandler) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Platform, CloseFromOwnHandler,
-                         ::testing::Values(CloseBy::Push, CloseBy::ClickThroughWindow));
+                         ::testing::Values(CloseBy::Push, CloseBy::ClickThroughWindow),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 struct CloseBoxCase {
   const char* name;
   bool hasCloseBox;
   bool desktop;  // the desktop's close box, or the framework's delivery of it
 };
+void PrintTo(const CloseBoxCase& c, std::ostream* os) {
+  *os << c.name << (c.hasCloseBox ? " with a close box" : " without a close box")
+      << (c.desktop ? ", closed from the desktop" : ", delivered by the framework");
+}
 
 class CloseBox : public PlatformTest, public ::testing::WithParamInterface<CloseBoxCase> {};
 
@@ -536,6 +545,14 @@ struct PressCase {
   int x, y;            // in the target's own coordinates
   bool throughWindow;  // as the desktop delivers it, or straight to the widget
 };
+// A press goes by its target, the bare content being "Content", and by the way it arrives.
+std::string PressName(const PressCase& c) {
+  return std::string(*c.target ? c.target : "Content") +
+         (c.throughWindow ? "ThroughWindow" : "ToWidget");
+}
+void PrintTo(const PressCase& c, std::ostream* os) {
+  *os << PressName(c) << " x=" << c.x << " y=" << c.y;
+}
 
 class ContentPress : public PlatformTest, public ::testing::WithParamInterface<PressCase> {};
 
@@ -566,7 +583,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PressCase{"", 380, 100, false}, PressCase{"", 380, 100, true},
                       PressCase{"Art", 5, 6, false}, PressCase{"Art", 5, 6, true},
                       PressCase{"Box", 3, 4, false}, PressCase{"Box", 3, 4, true},
-                      PressCase{"Ring", 15, 15, true}, PressCase{"Label", 2, 3, true}));
+                      PressCase{"Ring", 15, 15, true}, PressCase{"Label", 2, 3, true}),
+    [](const auto& info) { return PressName(info.param); });
 
 struct BarCase {
   const char* name;
@@ -574,6 +592,11 @@ struct BarCase {
   bool barVisible;
   bool showsBar;
 };
+void PrintTo(const BarCase& c, std::ostream* os) {
+  *os << c.name << (c.frame == Frame::Document ? " document window" : " other window")
+      << (c.barVisible ? ", bar visible" : ", bar hidden")
+      << (c.showsBar ? ", shows the bar" : ", shows no bar");
+}
 
 class MenuBarOf : public PlatformTest, public ::testing::WithParamInterface<BarCase> {};
 
@@ -701,9 +724,14 @@ TEST_F(PlatformTest, RadioButtonsFormOneGroupPerWindowAndCanAllBeCleared) {
 }
 
 struct TextCase {
+  const char* name;
   const char* text;
   const char* shown;
 };
+void PrintTo(const TextCase& c, std::ostream* os) {
+  *os << c.name << " text=" << ::testing::PrintToString(c.text)
+      << " shown=" << ::testing::PrintToString(c.shown);
+}
 
 class StaticTextLines : public PlatformTest, public ::testing::WithParamInterface<TextCase> {};
 
@@ -717,9 +745,11 @@ TEST_P(StaticTextLines, CarriageReturnsBreakLinesAndTextRoundTrips) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Platform, StaticTextLines,
-                         ::testing::Values(TextCase{"plain", "plain"},
-                                           TextCase{"a\rb\rc", "a\nb\nc"},
-                                           TextCase{"a\r\nb", "a\nb"}, TextCase{"\rx\r", "\nx\n"}));
+                         ::testing::Values(TextCase{"Plain", "plain", "plain"},
+                                           TextCase{"Returns", "a\rb\rc", "a\nb\nc"},
+                                           TextCase{"ReturnLineFeed", "a\r\nb", "a\nb"},
+                                           TextCase{"ReturnsAtBothEnds", "\rx\r", "\nx\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlatformTest, EditFieldLimitAndSelection) {
   auto& form = ImplicitWindow<FormWindow>();
@@ -897,7 +927,9 @@ TEST_P(CanvasRefresh, DrawingShowsUntilErasedAndPaintComesOnceAfterTheHandler) {
   EXPECT_EQ(OnScreen(art, 1, 1), kBlue);
 }
 
-INSTANTIATE_TEST_SUITE_P(Platform, CanvasRefresh, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Platform, CanvasRefresh, ::testing::Bool(), [](const auto& info) {
+  return std::string(info.param ? "Erasing" : "Keeping");
+});
 
 TEST_F(PlatformTest, CanvasBackdropShowsUnderTheDrawing) {
   auto& form = ImplicitWindow<FormWindow>();

@@ -6,10 +6,12 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/array.h"
+#include "tests/param_print.h"
 
 namespace {
 
@@ -18,6 +20,9 @@ struct RoundCase {
   double value;
   double rounded;
 };
+void PrintTo(const RoundCase& c, std::ostream* os) {
+  *os << c.name << " value=" << Exact(c.value) << " rounded=" << Exact(c.rounded);
+}
 
 class RoundTest : public testing::TestWithParam<RoundCase> {};
 
@@ -42,6 +47,9 @@ struct ToInt32Case {
   double value;
   int32_t converted;
 };
+void PrintTo(const ToInt32Case& c, std::ostream* os) {
+  *os << c.name << " value=" << Exact(c.value) << " converted=" << c.converted;
+}
 
 class ToInt32Test : public testing::TestWithParam<ToInt32Case> {};
 
@@ -70,6 +78,9 @@ struct StrCase {
   double value;
   const char* text;
 };
+void PrintTo(const StrCase& c, std::ostream* os) {
+  *os << c.name << " value=" << Exact(c.value) << " text=" << testing::PrintToString(c.text);
+}
 
 class StrTest : public testing::TestWithParam<StrCase> {};
 
@@ -101,6 +112,9 @@ struct ValCase {
   const char* text;
   double value;
 };
+void PrintTo(const ValCase& c, std::ostream* os) {
+  *os << c.name << " text=" << testing::PrintToString(c.text) << " value=" << Exact(c.value);
+}
 
 class ValTest : public testing::TestWithParam<ValCase> {};
 

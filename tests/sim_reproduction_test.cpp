@@ -167,7 +167,7 @@ void PrintTo(const RuleCase& c, std::ostream* os) {
 }
 
 class TraitRuleTest : public ReproductionTest,
-                      public ::testing::WithParamInterface<std::tuple<const char*, RuleCase>> {};
+                      public ::testing::WithParamInterface<std::tuple<std::string, RuleCase>> {};
 
 // Rnd gives, in order: the child's class when Variable (0.34: class 2), its place and heading,
 // then the parent's fresh class when only Variable is on (0.99: class 6).

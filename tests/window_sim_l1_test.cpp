@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,11 @@ const Expected kLayout[] = {
 
 std::string RowName(const Expected& e) {
   return e.index < 0 ? e.name : std::string(e.name) + std::to_string(e.index);
+}
+void PrintTo(const Expected& e, std::ostream* os) {
+  *os << RowName(e) << " left=" << e.left << " top=" << e.top << " width=" << e.width
+      << " height=" << e.height;
+  if (*e.text) *os << " text=" << testing::PrintToString(e.text);
 }
 
 bool SamePixels(const Picture& a, const Picture& b) {
@@ -319,6 +325,10 @@ struct ModeCase {
   const char* trait;
   const char* form;
 };
+static void PrintTo(const ModeCase& c, std::ostream* os) {
+  *os << c.mode << " palette=" << (c.blue ? "Blue" : "Spectrum")
+      << " trait=" << testing::PrintToString(c.trait) << " form=" << testing::PrintToString(c.form);
+}
 
 class SetupForModeTest : public ProgramTest, public testing::WithParamInterface<ModeCase> {};
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include "app/cover_picture.h"
@@ -91,7 +92,8 @@ TEST_P(OptionsModeTest, OpensOnTheCurrentModeAndOkayKeepsIt) {
   EXPECT_EQ(OpenWindowsOf<class WindowOptions>(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, OptionsModeTest, testing::Values("Speed", "Size", "Visibility"));
+INSTANTIATE_TEST_SUITE_P(Modes, OptionsModeTest, testing::Values("Speed", "Size", "Visibility"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(AuxWindowsTest, OkayWithoutChangeResetsTheOpenMainWindow) {
   Press(Main().PushButtonNewPop);
@@ -168,6 +170,19 @@ TEST_F(AuxWindowsTest, ClickClosesTheSplashAndItsTimerGoesWithIt) {
 }
 
 enum class AboutCloser { OK, GoThere, Click };
+void PrintTo(AboutCloser closer, std::ostream* os) {
+  switch (closer) {
+    case AboutCloser::OK:
+      *os << "OK";
+      return;
+    case AboutCloser::GoThere:
+      *os << "GoThere";
+      return;
+    case AboutCloser::Click:
+      *os << "Click";
+      return;
+  }
+}
 
 class AboutCloseTest : public AuxWindowsTest, public testing::WithParamInterface<AboutCloser> {};
 
@@ -201,8 +216,8 @@ TEST_P(AboutCloseTest, ClosesAndOnlyGoThereOpensTheAddress) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Closers, AboutCloseTest,
-                         testing::Values(AboutCloser::OK, AboutCloser::GoThere,
-                                         AboutCloser::Click));
+                         testing::Values(AboutCloser::OK, AboutCloser::GoThere, AboutCloser::Click),
+                         [](const auto& info) { return testing::PrintToString(info.param); });
 
 TEST_F(AuxWindowsTest, ShowingAboutTwiceLeavesOneWindow) {
   auto& first = Open(&WindowAbout);
@@ -245,6 +260,9 @@ struct TopicCase {
   const char* start;
   const char* end;
 };
+void PrintTo(const TopicCase& c, std::ostream* os) {
+  *os << c.name << " index=" << c.index << " caption=" << testing::PrintToString(c.caption);
+}
 
 class ManualTopicTest : public AuxWindowsTest, public testing::WithParamInterface<TopicCase> {};
 
