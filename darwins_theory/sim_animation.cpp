@@ -8,6 +8,7 @@
 #include "platform/runtime.h"
 #include "platform/shapes.h"
 #include "platform/text_controls.h"
+#include "platform/timer.h"
 
 template <class Species>
 void SimWindow<Species>::PushButtonNewPop_Action() {
@@ -49,6 +50,7 @@ template <class Species>
 void SimWindow<Species>::PushButtonRun_Action() {
   if (!Running) {
     Running = true;
+    Timer1->SetMode(Timer::kRepeating);
     PushButtonRun->SetCaption("Stop");
     PushButtonNewPop->SetEnabled(false);
     PushButtonDivide->SetEnabled(false);
@@ -57,6 +59,7 @@ void SimWindow<Species>::PushButtonRun_Action() {
     return;
   }
   Running = false;
+  Timer1->SetMode(Timer::kOff);
   PushButtonRun->SetCaption("Run");
   PushButtonNewPop->SetEnabled(true);
   PushButtonDivide->SetEnabled(true);

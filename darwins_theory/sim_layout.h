@@ -25,9 +25,26 @@ constexpr ControlSpec kPushButtonDivide{.Name = "PushButtonDivide", .kind = Kind
 constexpr ControlSpec kPushButtonNewPop{.Name = "PushButtonNewPop", .kind = Kind::PushButton, .Left = 21, .Top = 310, .Width = 120, .Height = 20, .Text = "New Population", .Enabled = false, .Tab = 6};
 // clang-format on
 
-// The animation timer, repeating at the window's period.
+// The animation timer, at the window's period. It is off until Run starts it: a stopped window
+// never wakes the program.
 constexpr ControlSpec Timer1(int period) {
-  return {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = 2, .Period = period};
+  return {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = 0, .Period = period};
 }
+
+// The histograms' maximum labels end beside the axis ticks and reach left far enough for "1000".
+// clang-format off
+constexpr ControlSpec StaticTextMaxCurrent(int tab) {
+  return {.Name = "StaticTextMaxCurrent", .kind = Kind::StaticText, .Left = 340, .Top = 146, .Width = 26, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = tab};
+}
+constexpr ControlSpec StaticTextMaxStart(int tab) {
+  return {.Name = "StaticTextMaxStart", .kind = Kind::StaticText, .Left = 340, .Top = 34, .Width = 26, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = tab};
+}
+
+// The history list: a narrow generation column, then seven counts sharing the rest, so that with
+// the scroll bar shown each cell still holds a three-digit generation or a count of 1000.
+constexpr ControlSpec ListBox1(int tab) {
+  return {.Name = "ListBox1", .kind = Kind::Listbox, .Left = 583, .Top = 41, .Width = 152, .Height = 290, .TextSize = 9, .ColumnCount = 8, .ColumnWidths = "15", .HasHeading = true, .Tab = tab};
+}
+// clang-format on
 
 }  // namespace sim_layout

@@ -41,8 +41,8 @@ const ControlSpec kControls[] = {
     {.Name = "Line4", .kind = Kind::Line, .Left = 370, .Top = 41, .Width = 3, .Height = 0, .Tab = 24},
     {.Name = "StaticText3", .kind = Kind::StaticText, .Left = 360, .Top = 117, .Width = 6, .Height = 16, .Text = "0", .TextSize = 10, .Align = kLeft, .Tab = 26},
     {.Name = "StaticText7", .kind = Kind::StaticText, .Left = 360, .Top = 229, .Width = 6, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 27},
-    {.Name = "StaticTextMaxCurrent", .kind = Kind::StaticText, .Left = 346, .Top = 146, .Width = 20, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 28},
-    {.Name = "StaticTextMaxStart", .kind = Kind::StaticText, .Left = 346, .Top = 34, .Width = 20, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 29},
+    StaticTextMaxCurrent(28),
+    StaticTextMaxStart(29),
     {.Name = "StaticText8", .kind = Kind::StaticText, .Left = 333, .Top = 56, .Width = 30, .Height = 52, .Text = "No. of dots", .Align = kCenter, .MultiLine = true, .Tab = 30},
     {.Name = "StaticText9", .kind = Kind::StaticText, .Left = 333, .Top = 168, .Width = 30, .Height = 52, .Text = "No. of dots", .Align = kCenter, .MultiLine = true, .Tab = 31},
     {.Name = "StaticText10", .kind = Kind::StaticText, .Left = 157, .Top = 273, .Width = 95, .Height = 16, .Text = "Number remaining:", .TextSize = 10, .Align = kLeft, .Tab = 32},
@@ -52,7 +52,7 @@ const ControlSpec kControls[] = {
     {.Name = "TrafficLight", .kind = Kind::Oval, .Left = 289, .Top = 278, .Width = 8, .Height = 8, .BorderWidth = 0, .BorderColor = kBlack, .Tab = 35},
     {.Name = "Line5", .kind = Kind::Line, .Left = 567, .Top = 365, .Width = 0, .Height = -362, .Tab = 36},
     {.Name = "DisclosureTriangle1", .kind = Kind::DisclosureTriangle, .Left = 549, .Top = 6, .Width = 12, .Height = 12, .Value = false, .AcceptFocus = false, .Tab = 38},
-    {.Name = "ListBox1", .kind = Kind::Listbox, .Left = 583, .Top = 41, .Width = 152, .Height = 290, .TextSize = 9, .ColumnCount = 8, .HasHeading = true, .Tab = 39},
+    ListBox1(39),
     {.Name = "StaticText11", .kind = Kind::StaticText, .Left = 583, .Top = 19, .Width = 130, .Height = 16, .Text = "History", .Align = kLeft, .Tab = 40},
 };
 // clang-format on

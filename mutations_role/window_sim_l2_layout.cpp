@@ -31,8 +31,8 @@ const ControlSpec kControls[] = {
     {.Name = "Line4", .kind = Kind::Line, .Left = 370, .Top = 41, .Width = 3, .Height = 0, .Tab = 15},
     {.Name = "StaticText3", .kind = Kind::StaticText, .Left = 360, .Top = 117, .Width = 6, .Height = 16, .Text = "0", .TextSize = 10, .Align = kLeft, .Tab = 16},
     {.Name = "StaticText7", .kind = Kind::StaticText, .Left = 360, .Top = 229, .Width = 6, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 17},
-    {.Name = "StaticTextMaxCurrent", .kind = Kind::StaticText, .Left = 346, .Top = 146, .Width = 20, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 18},
-    {.Name = "StaticTextMaxStart", .kind = Kind::StaticText, .Left = 346, .Top = 34, .Width = 20, .Height = 16, .Text = "0", .TextSize = 10, .Align = kRight, .Tab = 19},
+    StaticTextMaxCurrent(18),
+    StaticTextMaxStart(19),
     {.Name = "StaticText8", .kind = Kind::StaticText, .Left = 333, .Top = 56, .Width = 30, .Height = 52, .Text = "No. of dots", .Align = kCenter, .MultiLine = true, .Tab = 20},
     {.Name = "StaticText9", .kind = Kind::StaticText, .Left = 333, .Top = 168, .Width = 30, .Height = 52, .Text = "No. of dots", .Align = kCenter, .MultiLine = true, .Tab = 21},
     {.Name = "CheckBoxWithMut", .kind = Kind::CheckBox, .Left = 411, .Top = 315, .Width = 115, .Height = 15, .Text = "with mutation", .Value = false, .Tab = 22},
@@ -54,7 +54,7 @@ const ControlSpec kControls[] = {
     {.Name = "Line5", .kind = Kind::Line, .Left = 567, .Top = 365, .Width = 0, .Height = -362, .Tab = 38},
     {.Name = "DisclosureTriangle1", .kind = Kind::DisclosureTriangle, .Left = 549, .Top = 6, .Width = 12, .Height = 12, .Value = false, .Tab = 39},
     {.Name = "StaticText12", .kind = Kind::StaticText, .Left = 583, .Top = 19, .Width = 130, .Height = 16, .Text = "History", .Align = kLeft, .Tab = 40},
-    {.Name = "ListBox1", .kind = Kind::Listbox, .Left = 583, .Top = 41, .Width = 152, .Height = 290, .TextSize = 9, .ColumnCount = 8, .HasHeading = true, .Tab = 41},
+    ListBox1(41),
 };
 // clang-format on
 

@@ -17,7 +17,8 @@ W* As(QWidget* widget) {
 
 }  // namespace
 
-PushButton::PushButton(Window& owner, const ControlSpec& entry) : Control(owner, entry) {
+PushButton::PushButton(Window& owner, const ControlSpec& entry)
+    : Control(owner, entry), cancel_(entry.Cancel) {
   auto* button = new QPushButton(ToQt(entry.Text), owner.Content());
   button->setDefault(entry.Default);
   button->setAutoDefault(false);

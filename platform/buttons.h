@@ -11,9 +11,14 @@ class PushButton : public Control {
   std::string Caption() const;
   void SetCaption(const std::string& caption);
   bool Default() const;
+  // Escape presses the cancel button of its window.
+  bool Cancel() const { return cancel_; }
   std::function<void()> Action;
   // A press as the user makes it: nothing while disabled.
   void Push();
+
+ private:
+  bool cancel_;
 };
 
 class CheckBox : public Control {

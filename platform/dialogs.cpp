@@ -29,6 +29,9 @@ void MsgBox(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
+  // It blocks every window of the program, so none may stay above it: not the floating manual,
+  // not the splash.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
 }
 

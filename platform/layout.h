@@ -48,9 +48,13 @@ struct ControlSpec {
   int TimerMode = 2;                            // 0 off, 1 once, 2 repeating
   int Period = 0;                               // milliseconds
   int ColumnCount = 1;
+  // Column widths, comma-separated: a number is pixels; "*" or a column left out shares what the
+  // others leave, equally.
+  const char* ColumnWidths = "";
   bool HasHeading = false;
   int LimitText = 0;  // 0: no limit
   bool ReadOnly = false;
+  bool ScrollBarVertical = false;  // a multi-line field always shows its vertical scroll bar
   bool Default = false;
   bool Cancel = false;
   bool AcceptFocus = true;

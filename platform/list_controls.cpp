@@ -1,7 +1,10 @@
 #include "list_controls.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include "event_gate.h"
@@ -29,6 +32,60 @@ Qt::Alignment CellAlign(Alignment align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// How far a cell's text stands in from the side it is aligned to.
+constexpr qreal kLeftInset = 2;
+constexpr qreal kRightInset = 1;
+
+// Draws a cell's text whole, never shortened to an ellipsis: counts up to four digits fill
+// narrow columns, and a glyph's edge may overhang its box by the fraction of a pixel it needs.
+class CellPainter : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QWidget* view = cell.widget;
+    QStyle* style = view ? view->style() : QApplication::style();
+    // The background, the selection and the focus, as every list draws them.
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+
+    const QPalette::ColorGroup group =
+        cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QPalette::ColorRole role =
+        cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    QRectF box = cell.rect;
+    if (cell.displayAlignment & Qt::AlignRight) {
+      box.adjust(0, 0, -kRightInset, 0);
+    } else {
+      box.adjust(kLeftInset, 0, 0, 0);
+    }
+    painter->save();
+    painter->setFont(cell.font);
+    painter->setPen(cell.palette.color(group, role));
+    painter->drawText(box, Qt::TextSingleLine | Qt::TextDontClip | cell.displayAlignment, text);
+    painter->restore();
+  }
+};
+
+// A column with a width in pixels keeps it; the others share what is left.
+void ApplyColumnWidths(QHeaderView* header, const QString& widths, int columns) {
+  const QStringList given = widths.split(',');
+  for (int c = 0; c < columns; ++c) {
+    bool isNumber = false;
+    const int pixels = c < given.size() ? given[c].trimmed().toInt(&isNumber) : 0;
+    if (isNumber && pixels > 0) {
+      header->setSectionResizeMode(c, QHeaderView::Fixed);
+      header->resizeSection(c, pixels);
+    } else {
+      header->setSectionResizeMode(c, QHeaderView::Stretch);
+    }
+  }
+}
+
 }  // namespace
 
 Listbox::Listbox(Window& owner, const ControlSpec& entry)
@@ -42,13 +99,14 @@ Listbox::Listbox(Window& owner, const ControlSpec& entry)
   tree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   tree->setSelectionMode(QAbstractItemView::SingleSelection);
   tree->setHeaderLabels(QStringList(columns_, QString()));
-  // No widths given: the columns share the list's width.
+  tree->setItemDelegate(new CellPainter(tree));
   QHeaderView* header = tree->header();
   header->setStretchLastSection(false);
-  header->setSectionResizeMode(QHeaderView::Stretch);
   header->setMinimumSectionSize(1);
   header->setSectionsMovable(false);
+  ApplyColumnWidths(header, ToQt(entry.ColumnWidths), columns_);
   Adopt(tree, entry);
+  tree->setFont(NarrowFontOfSize(entry.TextSize));
 }
 
 std::string Listbox::Heading(int column) const {

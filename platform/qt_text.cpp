@@ -29,6 +29,14 @@ QFont FontOfSize(int pixels) {
   return font;
 }
 
+QFont NarrowFontOfSize(int pixels) {
+  QFont font = FontOfSize(pixels);
+  QStringList families{"Nimbus Sans Narrow", "Liberation Sans Narrow", "Arial Narrow"};
+  families.append(font.families());
+  font.setFamilies(families);
+  return font;
+}
+
 QImage ImageOf(const Picture& picture) {
   return QImage(reinterpret_cast<const uchar*>(picture.Bits()), picture.Width(), picture.Height(),
                 picture.BytesPerLine(), QImage::Format_RGB32);

@@ -15,5 +15,7 @@ QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 QColor ToQColor(Color c);
 QFont FontOfSize(int pixels);
+// The condensed face of the same family, for columns of numbers.
+QFont NarrowFontOfSize(int pixels);
 // The picture's pixels as an image, without copying them.
 QImage ImageOf(const Picture& picture);

@@ -52,6 +52,8 @@ EditField::EditField(Window& owner, const ControlSpec& entry)
     auto* edit = new QPlainTextEdit(::ToQt(entry.Text), owner.Content());
     edit->setReadOnly(readOnly_);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(entry.ScrollBarVertical ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAsNeeded);
     widget = edit;
   } else {
     auto* edit = new QLineEdit(::ToQt(entry.Text), owner.Content());

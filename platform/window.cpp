@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,6 +61,26 @@ class FrameWidget : public QWidget {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) owner_.DeliverActivate();
     QWidget::changeEvent(event);
   }
+  // Only keys that the focused control left alone come here.
+  void keyPressEvent(QKeyEvent* event) override {
+    bool taken = false;
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        taken = owner_.DeliverKey(Window::Key::Return);
+        break;
+      case Qt::Key_Escape:
+        taken = owner_.DeliverKey(Window::Key::Escape);
+        break;
+      default:
+        break;
+    }
+    if (!taken) QWidget::keyPressEvent(event);
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    owner_.FitContent();
+    QWidget::resizeEvent(event);
+  }
 
  private:
   Window& owner_;
@@ -87,7 +108,9 @@ Qt::WindowFlags FlagsOf(const WindowRecord& record) {
     case Frame::Document:
       return flags | Qt::Window;
     case Frame::MovableModal:
-      return flags | Qt::Dialog;
+      // It blocks every other window of the program, so none may stay above it: not the floating
+      // manual, not the splash.
+      return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
     case Frame::Modal:
       // Stays over the other windows without holding them up: the splash must not keep the
       // student from the main window for its eight seconds.
@@ -170,7 +193,14 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
     menuBar = Application::Current()->MenuBar;
   }
   menuBar_ = menuBar;
-  if (menuBar_ && record.MenuBarVisible) BuildMenuBar(*menuBar_);
+  if (menuBar_ && record.MenuBarVisible) {
+    BuildMenuBar(*menuBar_);
+  } else if (record.frame != Frame::MovableModal && Application::Current() &&
+             Application::Current()->MenuBar) {
+    // A window without a bar still answers the bar's shortcuts (Ctrl+Q), unless it is a dialog
+    // that holds up the whole program.
+    AddMenuShortcuts(*Application::Current()->MenuBar);
+  }
 
   qt_->content = new ContentWidget(qt_->frame, *this);
   if (record.HasBackColor) {
@@ -190,6 +220,21 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
   ApplyTabOrder();
 }
 
+QAction* Window::ActionFor(MenuItem& item, QObject* parent) {
+  auto* action = new QAction(ToQt(item.Text), parent);
+  action->setShortcut(ShortcutOf(item.KeyboardShortcut));
+  action->setEnabled(item.Enabled());
+  QObject::connect(action, &QAction::triggered, [&item] {
+    if (Application::Current()) Application::Current()->Choose(item);
+  });
+  QPointer<QAction> alive = action;
+  const int id = item.Watch([alive, &item] {
+    if (alive) alive->setEnabled(item.Enabled());
+  });
+  menuWatches_.emplace_back(&item, id);
+  return action;
+}
+
 void Window::BuildMenuBar(::MenuBar& bar) {
   qt_->menuBar = new QMenuBar(qt_->frame);
   qt_->menuBar->setNativeMenuBar(false);
@@ -203,19 +248,18 @@ void Window::BuildMenuBar(::MenuBar& bar) {
       MenuItem& item = menuItem.Item(i);
       if (item.IsSeparator()) {
         menu->addSeparator();
-        continue;
+      } else {
+        menu->addAction(ActionFor(item, menu));
       }
-      QAction* action = menu->addAction(ToQt(item.Text));
-      action->setShortcut(ShortcutOf(item.KeyboardShortcut));
-      action->setEnabled(item.Enabled());
-      QObject::connect(action, &QAction::triggered, [&item] {
-        if (Application::Current()) Application::Current()->Choose(item);
-      });
-      QPointer<QAction> alive = action;
-      const int id = item.Watch([alive, &item] {
-        if (alive) alive->setEnabled(item.Enabled());
-      });
-      menuWatches_.emplace_back(&item, id);
+    }
+  }
+}
+
+void Window::AddMenuShortcuts(::MenuBar& bar) {
+  for (int m = 0; m < bar.Count(); ++m) {
+    for (int i = 0; i < bar.Item(m).Count(); ++i) {
+      MenuItem& item = bar.Item(m).Item(i);
+      if (!item.KeyboardShortcut.empty()) qt_->frame->addAction(ActionFor(item, qt_->frame));
     }
   }
 }
@@ -283,6 +327,26 @@ int Window::Width() const {
 }
 int Window::Height() const {
   return qt_->content ? qt_->content->height() : record_.Height;
+}
+
+void Window::FitContent() {
+  if (!record_.Resizeable || !qt_->content) return;
+  const int bar = qt_->menuBar ? qt_->menuBar->height() : 0;
+  if (qt_->menuBar) qt_->menuBar->setGeometry(0, 0, qt_->frame->width(), bar);
+  qt_->content->setGeometry(0, bar, qt_->frame->width(), qt_->frame->height() - bar);
+}
+
+bool Window::DeliverKey(Key key) {
+  if (!IsOpen()) return false;
+  for (const auto& c : controls_) {
+    auto* button = dynamic_cast<PushButton*>(c.get());
+    if (!button || !button->Enabled() || !button->Visible()) continue;
+    if (key == Key::Return ? button->Default() : button->Cancel()) {
+      button->Push();
+      return true;
+    }
+  }
+  return false;
 }
 
 void Window::SetWidth(int width) {

@@ -11,6 +11,8 @@
 class Control;
 class MenuBar;
 class MenuItem;
+class QAction;
+class QObject;
 class QWidget;
 
 // The base of every window class. A window is built from its record and its control table, opens
@@ -59,6 +61,12 @@ class Window {
   void DeliverActivate();
   void DeliverMouseDown(int x, int y);
   void DeliverCloseBox();
+  // A key that the focused control left alone: Return (or Enter) presses the window's default
+  // button, Escape its cancel button. Returns whether a button took it.
+  enum class Key { Return, Escape };
+  bool DeliverKey(Key key);
+  // A resizeable window's content and menu bar follow its frame's size.
+  void FitContent();
 
   // The Qt widgets, for the platform and for tests.
   QWidget* Widget() const;
@@ -79,7 +87,10 @@ class Window {
   friend W& ImplicitWindow();
 
   [[noreturn]] static void ThrowNoControl(const std::string& name, int index);
+  // An action that chooses the item, with its text and shortcut, following its enabled state.
+  QAction* ActionFor(MenuItem& item, QObject* parent);
   void BuildMenuBar(::MenuBar& bar);
+  void AddMenuShortcuts(::MenuBar& bar);
   void ApplyTabOrder();
 
   struct Widgets;

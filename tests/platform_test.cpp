@@ -121,6 +121,25 @@ class TimerWindow : public TestWindow {
   TimerWindow() : TestWindow(kTimerRecord, kTimerControls) {}
 };
 
+// A dialog with a default and a cancel button, a field that leaves Return alone and one that
+// uses it.
+constexpr WindowRecord kKeysRecord{
+    .Title = "Keys", .Width = 300, .Height = 120, .frame = Frame::MovableModal};
+
+// clang-format off
+const ControlSpec kKeysControls[] = {
+    {.Name = "Field", .kind = Kind::EditField, .Left = 10, .Top = 10, .Width = 80, .Height = 22},
+    {.Name = "Notes", .kind = Kind::EditField, .Left = 100, .Top = 10, .Width = 150, .Height = 60, .MultiLine = true},
+    {.Name = "Okay", .kind = Kind::PushButton, .Left = 10, .Top = 80, .Width = 60, .Height = 24, .Text = "Okay", .Default = true},
+    {.Name = "Cancel", .kind = Kind::PushButton, .Left = 80, .Top = 80, .Width = 60, .Height = 24, .Text = "Cancel", .Cancel = true},
+};
+// clang-format on
+
+class KeysWindow : public TestWindow {
+ public:
+  KeysWindow() : TestWindow(kKeysRecord, kKeysControls) {}
+};
+
 // File: New (handled by name), Open (always enabled, no handler), a separator, Quit.
 class TestApp : public Application {
  public:
@@ -889,6 +908,81 @@ TEST_F(PlatformTest, TimersFireByModeThroughQtAndNotAfterClose) {
   for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
   EXPECT_EQ(repeat, repeated);
   EXPECT_EQ(off, 1);
+}
+
+// A single firing that comes while a handler runs (here, one waiting on a message box) is
+// delivered once that handler ends; a repeating one is dropped. SetMode starts and stops a timer.
+TEST_F(PlatformTest, ASingleFiringWaitsForTheHandlerARepeatingOneIsDropped) {
+  auto& timers = ImplicitWindow<TimerWindow>();
+  auto& once = timers.Find<Timer>("Once");
+  auto& repeat = timers.Find<Timer>("Repeat");
+  Log log;
+  once.Action = [&] { log.push_back("once"); };
+  repeat.Action = [&] { log.push_back("repeat"); };
+  SetMsgBoxHook([&](const std::string&) {
+    once.Fire();
+    repeat.Fire();
+    log.push_back("box closed");
+  });
+  EventGate::Dispatch([&] {
+    MsgBox("Wait");
+    log.push_back("handler ends");
+  });
+  EXPECT_EQ(log, (Log{"box closed", "handler ends", "once"}));
+
+  auto& off = timers.Find<Timer>("Off");
+  int ticks = 0;
+  off.Action = [&] { ++ticks; };
+  off.SetMode(Timer::kRepeating);
+  for (int i = 0; i < 200 && ticks < 3; ++i) QCoreApplication::processEvents();
+  EXPECT_GE(ticks, 3);
+  off.SetMode(Timer::kOff);
+  const int stopped = ticks;
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(ticks, stopped);
+}
+
+// ---- Keys ----
+
+// Return and Enter press the default button and Escape the cancel button, from a field that does
+// not use those keys; a field that does keeps them, and a disabled button takes nothing.
+TEST_F(PlatformTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
+  auto& dialog = ImplicitWindow<KeysWindow>();
+  dialog.Show();
+  Log pressed;
+  dialog.Find<PushButton>("Okay").Action = [&] { pressed.push_back("Okay"); };
+  dialog.Find<PushButton>("Cancel").Action = [&] { pressed.push_back("Cancel"); };
+  QWidget* field = dialog.Find<EditField>("Field").Widget();
+
+  QTest::keyClick(field, Qt::Key_Return);
+  QTest::keyClick(field, Qt::Key_Enter);
+  QTest::keyClick(field, Qt::Key_Escape);
+  QTest::keyClick(dialog.Widget(), Qt::Key_Return);
+  EXPECT_EQ(pressed, (Log{"Okay", "Okay", "Cancel", "Okay"}));
+
+  auto& notes = dialog.Find<EditField>("Notes");
+  QTest::keyClick(notes.Widget(), Qt::Key_Return);
+  EXPECT_EQ(notes.Text(), "\r");
+  dialog.Find<PushButton>("Okay").SetEnabled(false);
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(pressed.size(), 4u);
+}
+
+// A window without a menu bar still answers the bar's shortcuts, unless it is a dialog that
+// holds up the whole program.
+TEST_F(PlatformTest, ShortcutsReachWindowsWithoutABarButNotBlockingDialogs) {
+  auto quitAction = [](const Window& w) -> QAction* {
+    for (QAction* a : w.Widget()->actions()) {
+      if (a->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q)) return a;
+    }
+    return nullptr;
+  };
+  auto& floating = ImplicitWindow<TimerWindow>();
+  EXPECT_EQ(quitAction(ImplicitWindow<KeysWindow>()), nullptr);
+  QAction* quit = quitAction(floating);
+  ASSERT_NE(quit, nullptr);
+  quit->trigger();
+  EXPECT_TRUE(app->QuitRequested());
 }
 
 // ---- Canvas ----

@@ -30,10 +30,11 @@ struct ButtonState {
   bool runEnabled;
   bool newPopEnabled;
   bool divideEnabled;
+  int timerMode;  // the animation timer runs only while the window runs
 };
-constexpr ButtonState kEmpty{false, "Run", false, true, false};
-constexpr ButtonState kStopped{false, "Run", true, true, true};
-constexpr ButtonState kRunning{true, "Stop", true, false, false};
+constexpr ButtonState kEmpty{false, "Run", false, true, false, Timer::kOff};
+constexpr ButtonState kStopped{false, "Run", true, true, true, Timer::kOff};
+constexpr ButtonState kRunning{true, "Stop", true, false, false, Timer::kRepeating};
 
 PicturePtr Filled(Color c) {
   PicturePtr p = NewPicture(kArenaWidth, kArenaHeight, 8);
@@ -92,6 +93,7 @@ class AnimationTest : public SimTest {
     EXPECT_EQ(w.PushButtonRun->Enabled(), s.runEnabled);
     EXPECT_EQ(w.PushButtonNewPop->Enabled(), s.newPopEnabled);
     EXPECT_EQ(w.PushButtonDivide->Enabled(), s.divideEnabled);
+    EXPECT_EQ(w.Timer1->Mode(), s.timerMode);
   }
 };
 

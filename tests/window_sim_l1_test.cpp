@@ -84,8 +84,8 @@ const Expected kLayout[] = {
     {.name = "Line4", .kind = Kind::Line, .left = 370, .top = 41, .width = 3, .height = 0, .tab = 24},
     {.name = "StaticText3", .left = 360, .top = 117, .width = 6, .height = 16, .text = "0", .textSize = 10, .tab = 26},
     {.name = "StaticText7", .left = 360, .top = 229, .width = 6, .height = 16, .text = "0", .textSize = 10, .align = kRight, .tab = 27},
-    {.name = "StaticTextMaxCurrent", .left = 346, .top = 146, .width = 20, .height = 16, .text = "0", .textSize = 10, .align = kRight, .tab = 28},
-    {.name = "StaticTextMaxStart", .left = 346, .top = 34, .width = 20, .height = 16, .text = "0", .textSize = 10, .align = kRight, .tab = 29},
+    {.name = "StaticTextMaxCurrent", .left = 340, .top = 146, .width = 26, .height = 16, .text = "0", .textSize = 10, .align = kRight, .tab = 28},
+    {.name = "StaticTextMaxStart", .left = 340, .top = 34, .width = 26, .height = 16, .text = "0", .textSize = 10, .align = kRight, .tab = 29},
     {.name = "StaticText8", .left = 333, .top = 56, .width = 30, .height = 52, .text = "No. of dots", .align = kCenter, .multiLine = true, .tab = 30},
     {.name = "StaticText9", .left = 333, .top = 168, .width = 30, .height = 52, .text = "No. of dots", .align = kCenter, .multiLine = true, .tab = 31},
     {.name = "StaticText10", .left = 157, .top = 273, .width = 95, .height = 16, .text = "Number remaining:", .textSize = 10, .tab = 32},
@@ -147,7 +147,7 @@ TEST_P(WindowSimL1LayoutTest, ControlStandsAtItsPlaceWithItsSettings) {
   if (e.kind == Kind::Timer) {
     auto* timer = dynamic_cast<Timer*>(c);
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->Mode(), 2);
+    EXPECT_EQ(timer->Mode(), Timer::kOff);  // until Run
     EXPECT_EQ(timer->Period(), 20);
     EXPECT_EQ(c->Widget(), nullptr);
     return;

@@ -279,6 +279,7 @@ TEST_P(ManualTopicTest, ShowsTheTopicAfterAnEmptyLineWithNothingSelected) {
   const std::string text = manual.HelpText->Text();
   EXPECT_EQ(text.rfind(c.start, 0), 0u) << text;
   EXPECT_TRUE(text.ends_with(c.end)) << text;
+  EXPECT_EQ(text.find("colour"), std::string::npos) << "the windows say \"color\"";
   EXPECT_EQ(manual.HelpText->SelStart(), 0);
   EXPECT_EQ(manual.HelpText->SelLength(), 0);
 }
@@ -287,6 +288,7 @@ TEST_P(ManualTopicTest, ShowsTheTopicAfterAnEmptyLineWithNothingSelected) {
 INSTANTIATE_TEST_SUITE_P(Topics, ManualTopicTest, testing::Values(
     TopicCase{"Quitting", 7, "Quitting Skellith", "\rQUITTING SKELLITH\r\rYou can quit Skellith at any time by selecting Quit under the File menu.", "File menu."},
     TopicCase{"HowToLearn", 6, "How to use Skellith to learn about evolution", "\rHOW TO USE SKELLITH TO LEARN ABOUT EVOLUTION\r\r", "\r\rGood luck, and have fun!"},
+    TopicCase{"Options", 5, "Options", "\rOPTIONS\r\rBy default the dots vary in the speed at which they run. Their color varies", "ready for a new population."},
     TopicCase{"TwoExplorations", 1, "Two Explorations: Darwin's Theory and Mutation's Role", "\rTWO EXPLORATIONS: \rDARWIN'S THEORY AND MUTATION'S ROLE\r\r", "Window menu."},
     TopicCase{"NoRow", -1, nullptr, "\rINTRODUCTION\r\r", "population is evolving."}),
     [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });

@@ -16,7 +16,7 @@ constexpr int kScrollSelection = 10;
 // The holders lie below the window's bottom edge; zQuitting is created before zHowToLearn.
 // clang-format off
 const ControlSpec kControls[] = {
-    {.Name = "HelpText", .kind = Kind::EditField, .Left = -1, .Top = -1, .Width = 364, .Height = 150, .Text = HelpTexts::kIntroductionBody, .TextSize = 10, .Align = Alignment::Left, .MultiLine = true, .LimitText = 0, .ReadOnly = true, .Tab = 0},
+    {.Name = "HelpText", .kind = Kind::EditField, .Left = -1, .Top = -1, .Width = 364, .Height = 150, .Text = HelpTexts::kIntroductionBody, .TextSize = 10, .Align = Alignment::Left, .MultiLine = true, .LimitText = 0, .ReadOnly = true, .ScrollBarVertical = true, .Tab = 0},
     {.Name = "ButtonOK", .kind = Kind::PushButton, .Left = 293, .Top = 156, .Width = 60, .Height = 20, .Text = "OK", .TextSize = 12, .Default = false, .Cancel = false, .Tab = 1},
     {.Name = "LabelTopic", .kind = Kind::StaticText, .Left = 7, .Top = 157, .Width = 41, .Height = 18, .Text = "Topic:", .TextSize = 12, .Align = Alignment::Left, .Tab = 2},
     {.Name = "PopupMenuTopics", .kind = Kind::PopupMenu, .Left = 47, .Top = 156, .Width = 230, .Height = 20, .TextSize = 10, .Rows = HelpTexts::kCaptionRows, .Tab = 3},

@@ -1,0 +1,217 @@
+#include "tests/desktop/desktop.h"
+
+#include <unistd.h>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QWidget>
+#include <fstream>
+#include <thread>
+
+#include "app/startup.h"
+#include "platform/application.h"
+#include "platform/control.h"
+#include "platform/text_controls.h"
+#include "platform/window.h"
+
+namespace {
+
+QAction* ActionTitled(const QList<QAction*>& actions, const std::string& text) {
+  for (QAction* a : actions) {
+    if (a->text().toStdString() == text) return a;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Window* Desktop::OpenWindowTitled(const std::string& title) {
+  for (Window* w : Window::OpenWindows()) {
+    if (w->Title() == title) return w;
+  }
+  return nullptr;
+}
+
+std::string Desktop::Text(const std::string& title, const std::string& control) {
+  return OnUi([=] {
+    Window* w = OpenWindowTitled(title);
+    Control* c = w ? w->ControlByName(control) : nullptr;
+    if (auto* label = dynamic_cast<StaticText*>(c)) return label->Text();
+    if (auto* field = dynamic_cast<EditField*>(c)) return field->Text();
+    return std::string("(no text control ") + control + ")";
+  });
+}
+
+void Desktop::Run(const Script& script) {
+  // The program's Qt application exists before the user can ask it anything.
+  EnsureQtApplication();
+  Desktop desktop;
+  desktop.uiThread_ = gettid();
+  std::thread user([&desktop, &script] {
+    if (desktop.WaitFor(
+            "the main window", [&] { return desktop.Shown(kMainTitle); }, 10s)) {
+      script(desktop);
+    }
+    if (desktop.Running()) {
+      desktop.Post([] {
+        if (Application::Current()) Application::Current()->Quit();
+      });
+    }
+  });
+  struct Joiner {
+    Desktop& desktop;
+    std::thread& user;
+    ~Joiner() {
+      desktop.running_ = false;
+      user.join();
+    }
+  } joiner{desktop, user};
+  RunSkellith();
+}
+
+void Desktop::Post(std::function<void()> task) {
+  QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+}
+
+bool Desktop::WaitFor(const std::string& what, const std::function<bool()>& condition,
+                      std::chrono::milliseconds timeout) {
+  const auto until = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > until) {
+      ADD_FAILURE() << "waited " << timeout.count() << " ms in vain for " << what
+                    << "; screenshot: " << SaveFailureScreen();
+      return false;
+    }
+    std::this_thread::sleep_for(2ms);
+  }
+  return true;
+}
+
+XWindowId Desktop::WindowOf(const std::string& title) {
+  return OnUi([title]() -> XWindowId {
+    Window* w = OpenWindowTitled(title);
+    return w ? w->Widget()->winId() : 0;
+  });
+}
+
+XWindowId Desktop::MessageBox() {
+  return OnUi([]() -> XWindowId {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box && box->isVisible() ? box->winId() : 0;
+  });
+}
+
+QPoint Desktop::ScreenPoint(const std::string& title, QPoint content) {
+  const XWindowId id = WindowOf(title);
+  const QPoint offset = OnUi([title] {
+    Window* w = OpenWindowTitled(title);
+    return w ? w->Content()->mapTo(w->Widget(), QPoint(0, 0)) : QPoint();
+  });
+  return Origin(id) + offset + content;
+}
+
+QRect Desktop::ScreenRect(const std::string& title, const std::string& control, int index) {
+  const QRect inContent = OnUi([=] {
+    Window* w = OpenWindowTitled(title);
+    Control* c = w ? w->ControlByName(control, index) : nullptr;
+    if (!c) return QRect();
+    return c->Widget() ? c->Widget()->geometry()
+                       : QRect(c->Left(), c->Top(), c->Width(), c->Height());
+  });
+  if (inContent.isNull()) ADD_FAILURE() << title << " has no open control " << control;
+  return inContent.translated(ScreenPoint(title, QPoint(0, 0)));
+}
+
+void Desktop::ClickControl(const std::string& title, const std::string& control, int index) {
+  Click(ScreenRect(title, control, index).center());
+}
+
+void Desktop::ClickToFocus(const std::string& title, const std::string& control) {
+  ClickControl(title, control);
+  WaitFor(control + " to have the focus", [&] {
+    return OnUi([=] {
+      Window* w = OpenWindowTitled(title);
+      Control* c = w ? w->ControlByName(control) : nullptr;
+      return c && c->Widget() && c->Widget()->hasFocus();
+    });
+  });
+}
+
+void Desktop::ChooseMenu(const std::string& menu, const std::string& item,
+                         const std::string& title) {
+  const QPoint inFrame = OnUi([=] {
+    Window* w = OpenWindowTitled(title);
+    auto* bar = w ? w->Widget()->findChild<QMenuBar*>() : nullptr;
+    QAction* a = bar ? ActionTitled(bar->actions(), menu) : nullptr;
+    return a ? bar->mapTo(w->Widget(), bar->actionGeometry(a).center()) : QPoint();
+  });
+  if (inFrame.isNull()) {
+    ADD_FAILURE() << title << " has no menu " << menu;
+    return;
+  }
+  Click(Origin(WindowOf(title)) + inFrame);
+  // The open menu is a pop-up that the program places itself, so its own idea of where it is holds.
+  QPoint at;
+  WaitFor(menu + " menu open", [&] {
+    at = OnUi([=] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* open = qobject_cast<QMenu*>(top);
+        if (!open || !open->isVisible() || open->title().toStdString() != menu) continue;
+        QAction* a = ActionTitled(open->actions(), item);
+        if (a) return open->mapToGlobal(open->actionGeometry(a).center());
+      }
+      return QPoint();
+    });
+    return !at.isNull();
+  });
+  if (!at.isNull()) Click(at);
+}
+
+XWindowId Desktop::Splash() {
+  const XWindowId splash = WindowOf(kSplashTitle);
+  WaitFor("the splash", [&] { return Viewable(splash); });
+  return splash;
+}
+
+void Desktop::CloseSplash() {
+  const XWindowId splash = Splash();
+  Click(Origin(splash) + QPoint(10, 10));
+  WaitFor("the splash to close", [&] { return !Viewable(splash); });
+  // The window manager hands the focus back to the main window in its own time; a click made
+  // before that may be taken for the focus change.
+  const XWindowId main = WindowOf(kMainTitle);
+  WaitFor("the main window to have the focus", [&] { return Active() == main; });
+}
+
+void Desktop::MoveSplashAside() {
+  const XWindowId splash = Splash();
+  const QRect main(ScreenPoint(kMainTitle, QPoint(0, 0)), QSize(750, 400));
+  Move(splash, QPoint(0, 0));
+  WaitFor("the splash to move aside",
+          [&] { return !QRect(Origin(splash), Size(splash)).intersects(main); });
+}
+
+long Desktop::Wakeups() const {
+  std::ifstream status("/proc/self/task/" + std::to_string(uiThread_) + "/status");
+  long total = 0;
+  for (std::string line; std::getline(status, line);) {
+    if (line.find("ctxt_switches:") != std::string::npos) {
+      total += std::stol(line.substr(line.find(':') + 1));
+    }
+  }
+  return total;
+}
+
+std::string Desktop::SaveFailureScreen() const {
+  static std::atomic<int> shots{0};
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string name = std::string(test->test_suite_name()) + "." + test->name() + "-" +
+                           std::to_string(++shots) + ".png";
+  QDir().mkpath("desktop-screenshots");
+  const QString path = QDir("desktop-screenshots").absoluteFilePath(QString::fromStdString(name));
+  Screen().save(path);
+  return path.toStdString();
+}

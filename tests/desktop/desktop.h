@@ -1,0 +1,116 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <future>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "tests/desktop/x_display.h"
+
+class Window;
+
+using namespace std::chrono_literals;
+
+inline constexpr const char* kMainTitle = "Darwin's Theory";
+inline constexpr const char* kSplashTitle = "";
+inline constexpr auto kPatience = 5s;
+
+// One run of the real program with a user at a real desktop. The program runs on the main thread
+// exactly as main() starts it; the user's script runs on a thread of its own and acts only through
+// the X server. OnUi reads, on the program's thread, what the screen cannot tell (where a control
+// or a menu item is, what a window's id is).
+class Desktop : public XDisplay {
+ public:
+  using Script = std::function<void(Desktop&)>;
+
+  // Returns once the program has ended. A script that ends with the program still running quits
+  // it; a test that failed leaves a screenshot first.
+  static void Run(const Script& script);
+
+  bool Running() const { return running_; }
+
+  // Runs f on the program's thread and returns its result; a failure when the program does not
+  // answer in time.
+  template <class F>
+  auto OnUi(F f) -> decltype(f());
+
+  // Polls the condition until it holds; a failure naming what was awaited, with a screenshot,
+  // when it never does.
+  bool WaitFor(const std::string& what, const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = kPatience);
+
+  // The program's open window of that title ("" is the splash), null when there is none. Only on
+  // the program's thread.
+  static Window* OpenWindowTitled(const std::string& title);
+  // Its id at the X server, 0 when there is none.
+  XWindowId WindowOf(const std::string& title);
+  // The text of a label or a text field.
+  std::string Text(const std::string& title, const std::string& control);
+  bool Shown(const std::string& title) { return Viewable(WindowOf(title)); }
+  // The open message box, 0 when there is none.
+  XWindowId MessageBox();
+  // Where a point of a window's content area is on the screen.
+  QPoint ScreenPoint(const std::string& title, QPoint content);
+  // Where a control is on the screen.
+  QRect ScreenRect(const std::string& title, const std::string& control, int index = -1);
+  void ClickControl(const std::string& title, const std::string& control, int index = -1);
+  // Clicks a control and waits until it has the keyboard focus. The window manager holds a click
+  // back a moment (to raise the window) while keys pass at once, so keys wait for this.
+  void ClickToFocus(const std::string& title, const std::string& control);
+  // Opens a menu of a window's menu bar with the mouse and chooses an item in it.
+  void ChooseMenu(const std::string& menu, const std::string& item,
+                  const std::string& title = kMainTitle);
+
+  // The splash, once the window manager shows it; the program shows it at start-up right after the
+  // main window.
+  XWindowId Splash();
+  // Clicks the splash away and waits until it is gone.
+  void CloseSplash();
+  // Drags the splash to the screen's top-left corner, clear of the main window.
+  void MoveSplashAside();
+
+  // The main thread's context switches so far: how often the program has woken.
+  long Wakeups() const;
+
+  // Saves the screen as a PNG named after the test, in desktop-screenshots/ of the working
+  // folder, and returns its path.
+  std::string SaveFailureScreen() const;
+
+ private:
+  Desktop() = default;
+  void Post(std::function<void()> task);
+
+  std::atomic<bool> running_{true};
+  pid_t uiThread_ = 0;
+};
+
+template <class F>
+auto Desktop::OnUi(F f) -> decltype(f()) {
+  using R = decltype(f());
+  auto done = std::make_shared<std::promise<R>>();
+  auto result = done->get_future();
+  if (running_) {
+    Post([done, f]() mutable {
+      if constexpr (std::is_void_v<R>) {
+        f();
+        done->set_value();
+      } else {
+        done->set_value(f());
+      }
+    });
+  }
+  if (!running_ || result.wait_for(kPatience) != std::future_status::ready) {
+    ADD_FAILURE() << "the program did not answer";
+    if constexpr (!std::is_void_v<R>)
+      return R{};
+    else
+      return;
+  }
+  return result.get();
+}

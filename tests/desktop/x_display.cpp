@@ -1,0 +1,151 @@
+#include "tests/desktop/x_display.h"
+
+// Xlib defines names (None, Bool, Status) that clash with Qt's; it comes after the Qt headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <cstring>
+#include <stdexcept>
+
+XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
+  if (!display_) throw std::runtime_error("no X display (DISPLAY is not set or not reachable)");
+  int event, error, major, minor;
+  if (!XTestQueryExtension(display_, &event, &error, &major, &minor)) {
+    XCloseDisplay(display_);
+    throw std::runtime_error("the X server has no XTest extension");
+  }
+}
+
+XDisplay::~XDisplay() {
+  XCloseDisplay(display_);
+}
+
+void XDisplay::Sync() const {
+  XSync(display_, False);
+}
+
+void XDisplay::MoveTo(QPoint at) {
+  XTestFakeMotionEvent(display_, -1, at.x(), at.y(), CurrentTime);
+  Sync();
+}
+
+void XDisplay::Click(QPoint at) {
+  MoveTo(at);
+  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
+  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+  Sync();
+}
+
+void XDisplay::Wheel(QPoint at, int notches) {
+  MoveTo(at);
+  const unsigned button = notches > 0 ? 5 : 4;
+  for (int i = 0; i < std::abs(notches); ++i) {
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  }
+  Sync();
+}
+
+void XDisplay::Key(const char* keysym, std::initializer_list<const char*> held) {
+  auto code = [this](const char* name) {
+    const KeySym sym = XStringToKeysym(name);
+    if (sym == NoSymbol) throw std::invalid_argument(std::string("no keysym ") + name);
+    return XKeysymToKeycode(display_, sym);
+  };
+  for (const char* h : held) XTestFakeKeyEvent(display_, code(h), True, CurrentTime);
+  XTestFakeKeyEvent(display_, code(keysym), True, CurrentTime);
+  XTestFakeKeyEvent(display_, code(keysym), False, CurrentTime);
+  for (auto h = std::rbegin(held); h != std::rend(held); ++h) {
+    XTestFakeKeyEvent(display_, code(*h), False, CurrentTime);
+  }
+  Sync();
+}
+
+void XDisplay::Type(const std::string& text) {
+  for (char c : text) Key(std::string(1, c).c_str());
+}
+
+unsigned long XDisplay::Atom(const char* name) const {
+  return XInternAtom(display_, name, False);
+}
+
+std::vector<unsigned long> XDisplay::RootProperty(const char* name) const {
+  ::Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::vector<unsigned long> values;
+  if (XGetWindowProperty(display_, DefaultRootWindow(display_), Atom(name), 0, 4096, False,
+                         AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+      data && format == 32) {
+    // Xlib hands 32-bit properties back as longs.
+    const auto* longs = reinterpret_cast<const unsigned long*>(data);
+    values.assign(longs, longs + count);
+  }
+  if (data) XFree(data);
+  return values;
+}
+
+std::vector<XWindowId> XDisplay::Stacking() const {
+  return RootProperty("_NET_CLIENT_LIST_STACKING");
+}
+
+XWindowId XDisplay::Active() const {
+  const auto active = RootProperty("_NET_ACTIVE_WINDOW");
+  return active.empty() ? 0 : active.front();
+}
+
+bool XDisplay::Viewable(XWindowId window) const {
+  XWindowAttributes a;
+  return window && XGetWindowAttributes(display_, window, &a) && a.map_state == IsViewable;
+}
+
+QPoint XDisplay::Origin(XWindowId window) const {
+  int x = 0, y = 0;
+  Window child;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  return {x, y};
+}
+
+QSize XDisplay::Size(XWindowId window) const {
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(display_, window, &a)) return {};
+  return {a.width, a.height};
+}
+
+void XDisplay::Move(XWindowId window, QPoint to) {
+  XMoveWindow(display_, window, to.x(), to.y());
+  Sync();
+}
+
+void XDisplay::Resize(XWindowId window, QSize size) {
+  XResizeWindow(display_, window, size.width(), size.height());
+  Sync();
+}
+
+QImage XDisplay::Grab(const QRect& area) const {
+  const QRect screen(0, 0, DisplayWidth(display_, DefaultScreen(display_)),
+                     DisplayHeight(display_, DefaultScreen(display_)));
+  const QRect r = area & screen;
+  QImage image(area.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  if (r.isEmpty()) return image;
+  XImage* x = XGetImage(display_, DefaultRootWindow(display_), r.x(), r.y(), r.width(), r.height(),
+                        AllPlanes, ZPixmap);
+  if (!x) return image;
+  for (int row = 0; row < r.height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(row + r.y() - area.y()));
+    for (int col = 0; col < r.width(); ++col) {
+      const unsigned long p = XGetPixel(x, col, row);
+      line[col + r.x() - area.x()] = qRgb((p >> 16) & 0xff, (p >> 8) & 0xff, p & 0xff);
+    }
+  }
+  XDestroyImage(x);
+  return image;
+}
+
+QImage XDisplay::Screen() const {
+  return Grab(QRect(0, 0, DisplayWidth(display_, DefaultScreen(display_)),
+                    DisplayHeight(display_, DefaultScreen(display_))));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+using XWindowId = unsigned long;
+
+// The user's side of a real X server: input made through XTest, as a mouse and a keyboard make it,
+// and the server's own view of the windows: stacking, focus, mapping and the pixels on the screen.
+// One thread uses it.
+class XDisplay {
+ public:
+  // Opens $DISPLAY; throws std::runtime_error when there is no server.
+  XDisplay();
+  XDisplay(const XDisplay&) = delete;
+  XDisplay& operator=(const XDisplay&) = delete;
+  ~XDisplay();
+
+  void MoveTo(QPoint at);
+  void Click(QPoint at);
+  // Turns the wheel at a place: positive notches scroll down.
+  void Wheel(QPoint at, int notches);
+  // A key by its keysym name ("Return", "KP_Enter", "Escape", "q"), with modifiers held down
+  // around it ("Control_L").
+  void Key(const char* keysym, std::initializer_list<const char*> held = {});
+  // Digits and lower-case letters, one key each.
+  void Type(const std::string& text);
+
+  // Client windows from bottom to top, as the window manager stacks them.
+  std::vector<XWindowId> Stacking() const;
+  // The window the window manager says is active, 0 when none.
+  XWindowId Active() const;
+  bool Viewable(XWindowId window) const;
+  // The window's top-left corner on the screen.
+  QPoint Origin(XWindowId window) const;
+  QSize Size(XWindowId window) const;
+  // Asks the window manager to move or resize a window, as a drag of its frame does.
+  void Move(XWindowId window, QPoint to);
+  void Resize(XWindowId window, QSize size);
+
+  // What the screen shows in a rectangle of screen coordinates.
+  QImage Grab(const QRect& area) const;
+  QImage Screen() const;
+
+ private:
+  unsigned long Atom(const char* name) const;
+  std::vector<unsigned long> RootProperty(const char* name) const;
+  void Sync() const;
+
+  _XDisplay* display_;
+};
