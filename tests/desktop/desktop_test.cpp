@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
