@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/param_print.h"
+
 namespace {
 
 // The palettes, written out once more so that a slip in Startup shows.

@@ -13,11 +13,6 @@
 #include "platform/runtime.h"
 #include "tests/param_print.h"
 
-// Colours print as (r, g, b) in failure messages.
-static void PrintTo(const Color& c, std::ostream* os) {
-  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
-
 namespace {
 
 // The arena canvas of both simulation windows: left and top 22, 280 by 250, so

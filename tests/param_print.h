@@ -1,7 +1,16 @@
 #pragma once
 
 #include <charconv>
+#include <ostream>
 #include <string>
+
+#include "platform/color.h"
+
+// Colours print as (r, g, b) in failure messages. Every test file that compares colours includes
+// this one printer: a printer of its own in one file would lose to another file's default.
+inline void PrintTo(const Color& c, std::ostream* os) {
+  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
+}
 
 // The shortest text that reads back as the same double. Case tables probe edges such as
 // 0.49999999999999994, which the stream's six digits would show as 0.5.

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/param_print.h"
+
 namespace {
 
 constexpr Color kWhite = RGB(255, 255, 255);

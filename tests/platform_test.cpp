@@ -38,10 +38,7 @@
 #include "platform/text_controls.h"
 #include "platform/timer.h"
 #include "platform/window.h"
-
-static void PrintTo(const Color& c, std::ostream* os) {
-  *os << "RGB(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
+#include "tests/param_print.h"
 
 namespace {
 

@@ -5,12 +5,8 @@
 #include <string>
 
 #include "platform/buttons.h"
+#include "tests/param_print.h"
 #include "tests/ui_fixture.h"
-
-// Colours print as (r, g, b) in failure messages.
-inline void PrintTo(const Color& c, std::ostream* os) {
-  *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";
-}
 
 namespace sim_test {
 

@@ -19,6 +19,7 @@
 #include "platform/shapes.h"
 #include "platform/text_controls.h"
 #include "platform/timer.h"
+#include "tests/param_print.h"
 #include "tests/ui_fixture.h"
 
 namespace {
