@@ -5,6 +5,7 @@
 
 #include "event_gate.h"
 #include "menu.h"
+#include "window_keeper.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ void EnsureQtApplication() {
 
 Application::Application() {
   EnsureQtApplication();
+  WindowKeeper::Install();
   current = this;
   EventGate::SetAfterEachEvent([this] { EnableMenuItems(); });
 }

@@ -26,11 +26,11 @@ void MsgBox(const std::string& text) {
     MsgBoxHook()(text);
     return;
   }
+  // No parent and on top, like the program's other dialogs: a box transient for one window is
+  // stacked with that window, below a dialog the user raises, and is hidden with it.
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+                  QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
-  // It blocks every window of the program, so none may stay above it: not the floating manual,
-  // not the splash.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
 }

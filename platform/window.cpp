@@ -22,6 +22,7 @@
 #include "shapes.h"
 #include "text_controls.h"
 #include "timer.h"
+#include "window_keeper.h"
 
 namespace {
 
@@ -101,6 +102,10 @@ class ContentWidget : public QWidget {
   Window& owner_;
 };
 
+// Every window but a document window stays on top: the floating manual above the document
+// windows, as a floating window does, and the dialogs with it, so that a new dialog never opens
+// under the manual. With no parent, each is stacked among the others by the order they were
+// raised in, which lets a blocking dialog come back above whichever of them the user clicks.
 Qt::WindowFlags FlagsOf(const WindowRecord& record) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (record.CloseButton) flags |= Qt::WindowCloseButtonHint;
@@ -108,12 +113,7 @@ Qt::WindowFlags FlagsOf(const WindowRecord& record) {
     case Frame::Document:
       return flags | Qt::Window;
     case Frame::MovableModal:
-      // It blocks every other window of the program, so none may stay above it: not the floating
-      // manual, not the splash.
-      return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
     case Frame::Modal:
-      // Stays over the other windows without holding them up: the splash must not keep the
-      // student from the main window for its eight seconds.
       return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
     case Frame::Floating:
       return flags | Qt::Tool | Qt::WindowStaysOnTopHint;
@@ -188,6 +188,8 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
   qt_->frame->setWindowTitle(ToQt(title_));
   if (record.frame == Frame::MovableModal) {
     qt_->frame->setWindowModality(::Qt::ApplicationModal);
+  } else if (record.frame == Frame::Floating) {
+    WindowKeeper::KeepInReach(qt_->frame);
   }
   if (!menuBar && record.frame == Frame::Document && Application::Current()) {
     menuBar = Application::Current()->MenuBar;
@@ -291,11 +293,9 @@ void Window::Show() {
     for (const auto& c : controls_) {
       if (auto* canvas = dynamic_cast<Canvas*>(c.get())) canvas->Refresh(false);
     }
-  } else {
-    qt_->frame->show();
   }
-  qt_->frame->raise();
-  qt_->frame->activateWindow();
+  // Shown again, a window comes back even from being minimised.
+  WindowKeeper::BringToFront(qt_->frame);
 }
 
 void Window::Close() {

@@ -5,8 +5,10 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
 #include <cstring>
 #include <stdexcept>
+#include <thread>
 
 XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
   if (!display_) throw std::runtime_error("no X display (DISPLAY is not set or not reachable)");
@@ -122,6 +124,79 @@ void XDisplay::Move(XWindowId window, QPoint to) {
 void XDisplay::Resize(XWindowId window, QSize size) {
   XResizeWindow(display_, window, size.width(), size.height());
   Sync();
+}
+
+bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
+                          const std::function<void()>& action) {
+  // Selected before the action, so that a change undone again at once is still seen.
+  XSelectInput(display_, window, mask);
+  Sync();
+  action();
+  XEvent e;
+  bool seen = false;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  while (!seen && std::chrono::steady_clock::now() < until) {
+    if (XCheckTypedWindowEvent(display_, window, type, &e)) {
+      seen = true;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+  XSelectInput(display_, window, NoEventMask);
+  Sync();
+  while (XCheckWindowEvent(display_, window, mask, &e)) {
+  }
+  return seen;
+}
+
+bool XDisplay::Minimise(XWindowId window) {
+  return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = Atom("WM_CHANGE_STATE");
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = IconicState;
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  });
+}
+
+bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {
+  return AwaitEvent(window, FocusChangeMask, FocusIn, [&] { Click(at); });
+}
+
+bool XDisplay::Minimised(XWindowId window) const {
+  ::Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  bool iconic = false;
+  if (XGetWindowProperty(display_, window, Atom("WM_STATE"), 0, 2, False, AnyPropertyType, &type,
+                         &format, &count, &after, &data) == Success &&
+      data && format == 32 && count > 0) {
+    iconic = reinterpret_cast<const unsigned long*>(data)[0] == IconicState;
+  }
+  if (data) XFree(data);
+  return iconic;
+}
+
+bool XDisplay::Uncovered(XWindowId window, QPoint at) const {
+  // The window manager's frame around the window is the root's child that takes the click.
+  const ::Window root = DefaultRootWindow(display_);
+  ::Window frame = window;
+  for (;;) {
+    ::Window rootOut, parent, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display_, frame, &rootOut, &parent, &children, &count)) return false;
+    if (children) XFree(children);
+    if (parent == root) break;
+    frame = parent;
+  }
+  int x, y;
+  ::Window under = 0;
+  XTranslateCoordinates(display_, root, root, at.x(), at.y(), &x, &y, &under);
+  return under == frame;
 }
 
 QImage XDisplay::Grab(const QRect& area) const {

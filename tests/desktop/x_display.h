@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -42,6 +43,17 @@ class XDisplay {
   // Asks the window manager to move or resize a window, as a drag of its frame does.
   void Move(XWindowId window, QPoint to);
   void Resize(XWindowId window, QSize size);
+  // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
+  // returns whether it took the window off the screen within a second.
+  bool Minimise(XWindowId window);
+  // Clicks a window and returns whether the window manager gave it the focus within a second,
+  // however briefly.
+  bool ClickFocusing(XWindowId window, QPoint at);
+  // Whether the window manager keeps the window minimised (iconic).
+  bool Minimised(XWindowId window) const;
+  // Whether a click at that point of the screen goes to the window (or its frame), no other
+  // window covering it there.
+  bool Uncovered(XWindowId window, QPoint at) const;
 
   // What the screen shows in a rectangle of screen coordinates.
   QImage Grab(const QRect& area) const;
@@ -49,6 +61,8 @@ class XDisplay {
 
  private:
   unsigned long Atom(const char* name) const;
+  // Does the action and waits up to a second for an event of that type on the window.
+  bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action);
   std::vector<unsigned long> RootProperty(const char* name) const;
   void Sync() const;
 
