@@ -50,7 +50,7 @@ template <class Species>
 void SimWindow<Species>::PushButtonRun_Action() {
   if (!Running) {
     Running = true;
-    Timer1->SetMode(Timer::kRepeating);
+    Timer1->SetMode(TimerMode::Repeating);
     PushButtonRun->SetCaption("Stop");
     PushButtonNewPop->SetEnabled(false);
     PushButtonDivide->SetEnabled(false);
@@ -59,7 +59,7 @@ void SimWindow<Species>::PushButtonRun_Action() {
     return;
   }
   Running = false;
-  Timer1->SetMode(Timer::kOff);
+  Timer1->SetMode(TimerMode::Off);
   PushButtonRun->SetCaption("Run");
   PushButtonNewPop->SetEnabled(true);
   PushButtonDivide->SetEnabled(true);

@@ -18,7 +18,7 @@ void SimWindow<Species>::DrawHistoCurrent() {
   DrawHisto(*HistoCurrent, *StaticTextMaxCurrent, Str(Gen), false);
 }
 
-// Seven bars, one per trait class, in the palette's colours, scaled so the tallest fills the
+// Seven bars, one per trait class, in the palette's colors, scaled so the tallest fills the
 // canvas; the counts also go into a new history row. The starting histogram's counts always go
 // into the first row, the current one's into the row just added.
 template <class Species>

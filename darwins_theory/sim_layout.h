@@ -28,7 +28,7 @@ constexpr ControlSpec kPushButtonNewPop{.Name = "PushButtonNewPop", .kind = Kind
 // The animation timer, at the window's period. It is off until Run starts it: a stopped window
 // never wakes the program.
 constexpr ControlSpec Timer1(int period) {
-  return {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = 0, .Period = period};
+  return {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = TimerMode::Off, .Period = period};
 }
 
 // The histograms' maximum labels end beside the axis ticks and reach left far enough for "1000".

@@ -101,7 +101,7 @@ class SimWindow : public Window {
   // Finds the shared controls of the built layout and binds the seven control events.
   void BindControls();
 
-  // Draw an organism into the arena picture in the background white, or in its own colour.
+  // Draw an organism into the arena picture in the background white, or in its own color.
   void Erase(Species& o);
   void Paint(Species& o);
 

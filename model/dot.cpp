@@ -15,8 +15,8 @@ void SpeciesDot::Construct(const RectControl& canvas, bool varied) {
   ConstructWith(canvas, varied, DrawDotClass, DrawDotClass);
 }
 
-void SpeciesDot::Draw(const RectControl& canvas, Picture& buffer, Color colour) const {
+void SpeciesDot::Draw(const RectControl& canvas, Picture& buffer, Color color) const {
   Graphics& g = buffer.Graphics();
-  g.ForeColor = colour;
+  g.ForeColor = color;
   g.FillOval(left - canvas.Left(), top - canvas.Top(), width, height);
 }

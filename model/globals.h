@@ -15,7 +15,7 @@ extern Color White;
 extern Color Black;
 extern Color Red;
 
-// Seven colours each, indexed by trait class 0..6.
+// Seven colors each, indexed by trait class 0..6.
 extern Array<Color> Spectrum;  // "Speed" and "Size"
 extern Array<Color> Blue;      // "Visibility"
 
@@ -34,7 +34,7 @@ constexpr int kUnvariedClass = 3;  // the class of every organism of a populatio
 
 // The palette of the mode: Blue in "Visibility", Spectrum otherwise.
 const Array<Color>& Palette();
-// The class whose palette colour this is, or -1 when the colour is in no entry (Red, White).
+// The class whose palette color this is, or -1 when the color is in no entry (Red, White).
 int ClassOf(Color coat);
 
 double SpeedOf(int k);  // k*k/12 + 0.1

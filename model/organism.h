@@ -49,12 +49,12 @@ struct Organism {
 // The organism of the Darwin's Theory window, painted as a circle.
 struct SpeciesDot : Organism {
   void Construct(const RectControl& canvas, bool varied);
-  void Draw(const RectControl& canvas, Picture& buffer, Color colour) const;
+  void Draw(const RectControl& canvas, Picture& buffer, Color color) const;
 };
 
 // The organism of the Mutation's Role window, painted as a rounded square. A varied square
 // starts in classes 0..3 (3..6 in "Size" mode).
 struct SpeciesSquare : Organism {
   void Construct(const RectControl& canvas, bool varied);
-  void Draw(const RectControl& canvas, Picture& buffer, Color colour) const;
+  void Draw(const RectControl& canvas, Picture& buffer, Color color) const;
 };

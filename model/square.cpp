@@ -23,8 +23,8 @@ void SpeciesSquare::Construct(const RectControl& canvas, bool varied) {
   ConstructWith(canvas, varied, DrawSquareClass, DrawSquareSizeClass);
 }
 
-void SpeciesSquare::Draw(const RectControl& canvas, Picture& buffer, Color colour) const {
+void SpeciesSquare::Draw(const RectControl& canvas, Picture& buffer, Color color) const {
   Graphics& g = buffer.Graphics();
-  g.ForeColor = colour;
+  g.ForeColor = color;
   g.FillRoundRect(left - canvas.Left(), top - canvas.Top(), width, height, kCornerArc, kCornerArc);
 }

@@ -66,7 +66,7 @@ void WindowSimL2::ApplyTraitRule(SpeciesSquare& p, SpeciesSquare& d) {
   }
 }
 
-// One class up or down with equal chance, the end classes staying put; colour, and speed or size,
+// One class up or down with equal chance, the end classes staying put; color, and speed or size,
 // follow the new class. A square already in the arena picture is erased at its former size first,
 // so one that shrinks leaves nothing behind; the placement that follows draws it anew.
 void WindowSimL2::Mutate(SpeciesSquare& o, bool inArena) {

@@ -26,6 +26,8 @@ enum class Kind {
 
 enum class Alignment { Left = 0, Center = 1, Right = 2 };
 
+enum class TimerMode { Off = 0, Once = 1, Repeating = 2 };
+
 struct ControlSpec {
   const char* Name = "";
   Kind kind = Kind::StaticText;
@@ -45,8 +47,8 @@ struct ControlSpec {
   int BorderWidth = 1;
   Color BorderColor = RGB(0, 0, 0);             // shapes; a rectangle's top-left border
   Color BorderColorBottomRight = RGB(0, 0, 0);  // a rectangle's bottom-right border
-  int TimerMode = 2;                            // 0 off, 1 once, 2 repeating
-  int Period = 0;                               // milliseconds
+  ::TimerMode TimerMode = ::TimerMode::Repeating;
+  int Period = 0;  // milliseconds
   int ColumnCount = 1;
   // Column widths, comma-separated: a number is pixels; "*" or a column left out shares what the
   // others leave, equally.

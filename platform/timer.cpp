@@ -6,7 +6,7 @@
 #include "window.h"
 
 Timer::Timer(Window& owner, const ControlSpec& entry)
-    : Control(owner, entry), mode_(kOff), period_(entry.Period) {
+    : Control(owner, entry), period_(entry.Period) {
   timer_ = std::make_unique<QTimer>();
   // The splash's eight seconds and the animation's 20 and 40 ms are meant to the millisecond.
   timer_->setTimerType(Qt::PreciseTimer);
@@ -17,21 +17,23 @@ Timer::Timer(Window& owner, const ControlSpec& entry)
 
 Timer::~Timer() = default;
 
-void Timer::SetMode(int mode) {
+void Timer::SetMode(TimerMode mode) {
   mode_ = mode;
+  ++*run_;
   timer_->stop();
-  if (mode_ == kOff) return;
-  timer_->setSingleShot(mode_ == kOnce);
+  if (mode_ == TimerMode::Off) return;
+  timer_->setSingleShot(mode_ == TimerMode::Once);
   timer_->start();
 }
 
 void Timer::Fire() {
   if (Owner().IsClosed()) return;
-  if (mode_ == kOnce && EventGate::Busy()) {
+  if (mode_ == TimerMode::Once && EventGate::Busy()) {
     // A single firing is not lost to a handler that holds the program up (a message box, say):
-    // it comes as soon as that handler ends.
-    EventGate::Later([this, alive = std::weak_ptr<bool>(alive_)] {
-      if (!alive.expired() && !Owner().IsClosed() && Enabled() && Action) Action();
+    // it comes as soon as that handler ends, unless the timer was stopped or started afresh.
+    EventGate::Later([this, run = std::weak_ptr<int>(run_), scheduled = *run_] {
+      const auto current = run.lock();
+      if (current && *current == scheduled && !Owner().IsClosed() && Enabled() && Action) Action();
     });
     return;
   }

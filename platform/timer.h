@@ -7,21 +7,18 @@
 
 class QTimer;
 
-// Fires its Action on the user-interface thread every Period milliseconds (Mode 2) or once
-// (Mode 1), for as long as its window exists; Mode 0 is off. A repeating firing that comes while
-// another handler runs is dropped; a single firing waits until that handler has ended.
+// Fires its Action on the user-interface thread every Period milliseconds (Repeating) or once
+// (Once), for as long as its window exists, until it is turned Off. A repeating firing that comes
+// while another handler runs is dropped; a single firing waits until that handler has ended, and
+// is dropped if the timer has been stopped or started afresh meanwhile.
 class Timer : public Control {
  public:
-  static constexpr int kOff = 0;
-  static constexpr int kOnce = 1;
-  static constexpr int kRepeating = 2;
-
   Timer(Window& owner, const ControlSpec& entry);
   ~Timer() override;
 
-  int Mode() const { return mode_; }
-  // Starts the timer afresh in the new mode, or stops it with 0.
-  void SetMode(int mode);
+  TimerMode Mode() const { return mode_; }
+  // Starts the timer afresh in the new mode, or stops it with Off.
+  void SetMode(TimerMode mode);
   int Period() const { return period_; }
 
   std::function<void()> Action;
@@ -30,9 +27,10 @@ class Timer : public Control {
   void Fire();
 
  private:
-  int mode_;
+  TimerMode mode_ = TimerMode::Off;
   int period_;
   std::unique_ptr<QTimer> timer_;
-  // Lets a firing put off until later find out whether the timer is still there.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  // Counts the starts and stops: a firing put off until later belongs to the run that was going
+  // when it came, and the count tells whether that run is still going.
+  std::shared_ptr<int> run_ = std::make_shared<int>(0);
 };

@@ -27,7 +27,7 @@ class GlobalsTest : public testing::Test {
 
 // Runs in a fresh process (the "threadsafe" death-test style re-executes the test binary with
 // only this test selected), so no other test has run Startup yet.
-TEST(GlobalsBeforeStartup, ModeIsEmptyColoursAreBlackAndPalettesHoldOneEntry) {
+TEST(GlobalsBeforeStartup, ModeIsEmptyColorsAreBlackAndPalettesHoldOneEntry) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
@@ -52,7 +52,7 @@ TEST(GlobalsBeforeStartup, ModeIsEmptyColoursAreBlackAndPalettesHoldOneEntry) {
       testing::ExitedWithCode(0), "");
 }
 
-TEST_F(GlobalsTest, StartupSetsModeToSpeedAndTheThreeColourConstants) {
+TEST_F(GlobalsTest, StartupSetsModeToSpeedAndTheThreeColorConstants) {
   EXPECT_EQ(Globals::Mode, "Speed");
   EXPECT_EQ(Globals::White, RGB(255, 255, 255));
   EXPECT_EQ(Globals::Black, RGB(0, 0, 0));
@@ -93,7 +93,7 @@ TEST_F(GlobalsTest, PaletteOfTheModeIsBlueOnlyInVisibility) {
   EXPECT_EQ(&Trait::Palette(), &Globals::Blue);
 }
 
-TEST_F(GlobalsTest, EveryPaletteColourGivesBackItsClass) {
+TEST_F(GlobalsTest, EveryPaletteColorGivesBackItsClass) {
   for (const char* mode : {"Speed", "Size", "Visibility"}) {
     Globals::Mode = mode;
     for (int k = 0; k < Trait::kClasses; ++k) {

@@ -229,7 +229,7 @@ TEST_F(OrganismTest, UnvariedSpeedIsBitForBitTheTableSpeedOfClassThree) {
 }
 
 TEST_F(OrganismTest, AModeOutsideTheThreeWordsSetsPlaceAndHeadingButNoTrait) {
-  Globals::Mode = "Colour";
+  Globals::Mode = "Color";
   for (Kind kind : {Kind::Dot, Kind::Square}) {
     SCOPED_TRACE(NameOf(kind));
     ScriptedRnd rnd({0.25, 0.75, 0.125});

@@ -6,7 +6,7 @@
 
 #include "platform/color.h"
 
-// Colours print as (r, g, b) in failure messages. Every test file that compares colours includes
+// Colors print as (r, g, b) in failure messages. Every test file that compares colors includes
 // this one printer: a printer of its own in one file would lose to another file's default.
 inline void PrintTo(const Color& c, std::ostream* os) {
   *os << "(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ")";

@@ -20,7 +20,7 @@ constexpr Color kGround = RGB(10, 120, 40);
 
 using Rows = std::vector<std::string>;
 
-// The pixels of the picture that carry colour c, one string per row: '#' for c, '.' otherwise.
+// The pixels of the picture that carry color c, one string per row: '#' for c, '.' otherwise.
 Rows MaskOf(const Picture& pic, Color c) {
   Rows rows(pic.Height(), std::string(pic.Width(), '.'));
   for (int y = 0; y < pic.Height(); ++y) {
@@ -289,8 +289,8 @@ TEST_P(EraseTest, DrawingAgainInTheBackgroundLeavesNothingBehind) {
   Picture pic(17, 13);
   Paint(pic, kGround);
   Graphics& g = pic.Graphics();
-  const auto draw = [&](Color colour) {
-    g.ForeColor = colour;
+  const auto draw = [&](Color color) {
+    g.ForeColor = color;
     if (c.shape == Shape::kOval) {
       g.FillOval(c.x, c.y, c.w, c.h);
     } else {

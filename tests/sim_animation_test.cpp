@@ -30,11 +30,11 @@ struct ButtonState {
   bool runEnabled;
   bool newPopEnabled;
   bool divideEnabled;
-  int timerMode;  // the animation timer runs only while the window runs
+  TimerMode timerMode;  // the animation timer runs only while the window runs
 };
-constexpr ButtonState kEmpty{false, "Run", false, true, false, Timer::kOff};
-constexpr ButtonState kStopped{false, "Run", true, true, true, Timer::kOff};
-constexpr ButtonState kRunning{true, "Stop", true, false, false, Timer::kRepeating};
+constexpr ButtonState kEmpty{false, "Run", false, true, false, TimerMode::Off};
+constexpr ButtonState kStopped{false, "Run", true, true, true, TimerMode::Off};
+constexpr ButtonState kRunning{true, "Stop", true, false, false, TimerMode::Repeating};
 
 PicturePtr Filled(Color c) {
   PicturePtr p = NewPicture(kArenaWidth, kArenaHeight, 8);
@@ -288,7 +288,7 @@ TEST_F(AnimationTest, DeadOrganismThatIsNotRedIsReportedOnceAndRemoved) {
   auto& w = Main();
   Press(w.PushButtonNewPop);
   Press(w.PushButtonRun);
-  w.Individual(2).Alive = false;  // keeps its palette colour
+  w.Individual(2).Alive = false;  // keeps its palette color
   w.Individual(5).Alive = false;
   w.Individual(5).CoatColor = Globals::Red;
   const SpeciesDot last = w.Individual(50);

@@ -10,17 +10,17 @@
 
 namespace sim_test {
 
-using Colours = std::array<Color, Trait::kClasses>;
+using Colors = std::array<Color, Trait::kClasses>;
 
 constexpr Color kWhite = RGB(255, 255, 255);
 constexpr Color kBlack = RGB(0, 0, 0);
 constexpr Color kRed = RGB(255, 0, 0);
-constexpr Colours kSpectrum = {RGB(0, 0, 0),     RGB(91, 16, 172), RGB(38, 61, 240),
-                               RGB(21, 144, 51), RGB(255, 210, 0), RGB(255, 81, 0),
-                               RGB(255, 50, 40)};
-constexpr Colours kBlue = {RGB(210, 255, 255), RGB(100, 240, 255), RGB(18, 175, 255),
-                           RGB(0, 100, 255),   RGB(0, 40, 255),    RGB(0, 0, 140),
-                           RGB(0, 0, 0)};
+constexpr Colors kSpectrum = {RGB(0, 0, 0),     RGB(91, 16, 172), RGB(38, 61, 240),
+                              RGB(21, 144, 51), RGB(255, 210, 0), RGB(255, 81, 0),
+                              RGB(255, 50, 40)};
+constexpr Colors kBlue = {RGB(210, 255, 255), RGB(100, 240, 255), RGB(18, 175, 255),
+                          RGB(0, 100, 255),   RGB(0, 40, 255),    RGB(0, 0, 140),
+                          RGB(0, 0, 0)};
 
 // How many pixels of two pictures differ; -1 when their sizes differ.
 inline int Differing(const Picture& a, const Picture& b) {

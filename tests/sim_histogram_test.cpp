@@ -59,7 +59,7 @@ class HistogramTest : public SimTest {
 
 // Every pixel of a histogram picture: bar k spans x [22k, 22k+22) and stands heights[k] high on
 // the bottom edge; everything else is white.
-void ExpectBars(const PicturePtr& pic, const Counts& heights, const Colours& colours) {
+void ExpectBars(const PicturePtr& pic, const Counts& heights, const Colors& colors) {
   ASSERT_TRUE(pic);
   ASSERT_EQ(pic->Width(), kHistoWidth);
   ASSERT_EQ(pic->Height(), kHistoHeight);
@@ -68,7 +68,7 @@ void ExpectBars(const PicturePtr& pic, const Counts& heights, const Colours& col
   for (int y = 0; y < kHistoHeight; ++y) {
     for (int x = 0; x < kHistoWidth; ++x) {
       const int k = x / kBarWidth;
-      const Color want = y >= kHistoHeight - heights[k] ? colours[k] : kWhite;
+      const Color want = y >= kHistoHeight - heights[k] ? colors[k] : kWhite;
       if (pic->PixelColor(x, y) == want) continue;
       if (wrong++ == 0) first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
     }
@@ -79,7 +79,7 @@ void ExpectBars(const PicturePtr& pic, const Counts& heights, const Colours& col
 struct ModeCase {
   const char* name;
   const char* mode;
-  Colours colours;
+  Colors colors;
 };
 void PrintTo(const ModeCase& c, std::ostream* os) {
   *os << c.name;
@@ -92,18 +92,18 @@ TEST_P(HistogramModeTest, FiftyOfClassThreeMakeOneFullBar) {
   Main().CheckBoxVariable->SetValue(false);
   Press(Main().PushButtonNewPop);
 
-  ExpectBars(Main().HistoStart->Backdrop(), {0, 0, 0, 85, 0, 0, 0}, GetParam().colours);
+  ExpectBars(Main().HistoStart->Backdrop(), {0, 0, 0, 85, 0, 0, 0}, GetParam().colors);
   EXPECT_EQ(Main().StaticTextMaxStart->Text(), "50");
   ASSERT_EQ(Main().ListBox1->ListCount(), 1);
   EXPECT_EQ(Row(0), RowOf("0", {0, 0, 0, 50, 0, 0, 0}));
 }
 
-TEST_P(HistogramModeTest, EachClassTakesItsPaletteColour) {
+TEST_P(HistogramModeTest, EachClassTakesItsPaletteColor) {
   SetMode(GetParam().mode);
   Populate({1, 1, 1, 1, 1, 1, 1});
   AsEvent([this] { Main().DrawHistoCurrent(); });
 
-  ExpectBars(Main().HistoCurrent->Backdrop(), {85, 85, 85, 85, 85, 85, 85}, GetParam().colours);
+  ExpectBars(Main().HistoCurrent->Backdrop(), {85, 85, 85, 85, 85, 85, 85}, GetParam().colors);
   EXPECT_EQ(Main().StaticTextMaxCurrent->Text(), "1");
 }
 

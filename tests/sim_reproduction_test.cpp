@@ -255,7 +255,7 @@ TEST_F(ReproductionTest, ShrinkingParentLeavesNoTrace) {
   EXPECT_EQ(Differing(*w.PictureBuffer, *Rendered()), 0);
 }
 
-// With Heritable off a dividing parent would get a palette colour; an eaten one must stay red,
+// With Heritable off a dividing parent would get a palette color; an eaten one must stay red,
 // undivided, until the next tick removes it without complaint.
 TEST_F(ReproductionTest, EatenOrganismLeftByStopDoesNotDivide) {
   auto& w = Main();

@@ -517,7 +517,7 @@ class Soak {
       sum += shown;
       max = std::max(max, shown);
     }
-    // Eaten organisms are red and in no count; every living one is in a palette colour.
+    // Eaten organisms are red and in no count; every living one is in a palette color.
     int living = 0;
     for (int i = 1; i <= w_.Individual.Ubound(); ++i) living += w_.Individual(i).Alive ? 1 : 0;
     if (sum != living) return "history counts sum to " + Str(sum) + " of " + Str(living);
@@ -525,7 +525,7 @@ class Soak {
     return CheckBars(*histo.Backdrop(), counts, max);
   }
 
-  // The tallest bar fills the height; every bar stands on the bottom edge in its class's colour.
+  // The tallest bar fills the height; every bar stands on the bottom edge in its class's color.
   static std::string CheckBars(const Picture& pic, const std::vector<int>& counts, int max) {
     if (max == 0) return AllOf(pic, Globals::White) ? "" : "bars in an empty histogram";
     const int h = pic.Height();

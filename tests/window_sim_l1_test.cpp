@@ -115,7 +115,7 @@ bool SamePixels(const Picture& a, const Picture& b) {
          std::equal(a.Bits(), a.Bits() + a.Width() * a.Height(), b.Bits());
 }
 
-bool AllOneColour(const Picture& p, Color c) {
+bool AllOneColor(const Picture& p, Color c) {
   const uint32_t want = PixelOf(c);
   return std::all_of(p.Bits(), p.Bits() + p.Width() * p.Height(),
                      [want](uint32_t px) { return px == want; });
@@ -148,7 +148,7 @@ TEST_P(WindowSimL1LayoutTest, ControlStandsAtItsPlaceWithItsSettings) {
   if (e.kind == Kind::Timer) {
     auto* timer = dynamic_cast<Timer*>(c);
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->Mode(), Timer::kOff);  // until Run
+    EXPECT_EQ(timer->Mode(), TimerMode::Off);  // until Run
     EXPECT_EQ(timer->Period(), 20);
     EXPECT_EQ(c->Widget(), nullptr);
     return;
@@ -400,13 +400,13 @@ TEST_F(WindowSimL1Test, ArenaPictureIsWhite280By250AndShownAtPaintAndActivation)
   ASSERT_NE(w.PictureBuffer, nullptr);
   EXPECT_EQ(w.PictureBuffer->Width(), 280);
   EXPECT_EQ(w.PictureBuffer->Height(), 250);
-  EXPECT_TRUE(AllOneColour(*w.PictureBuffer, kWhite));
+  EXPECT_TRUE(AllOneColor(*w.PictureBuffer, kWhite));
 
   // A change to the picture shows only when activation copies it.
   Graphics& g = w.PictureBuffer->Graphics();
   g.ForeColor = RGB(10, 20, 30);
   g.FillRect(0, 0, 280, 125);
-  ASSERT_TRUE(AllOneColour(*w.RectangleRange->Snapshot(), kWhite));
+  ASSERT_TRUE(AllOneColor(*w.RectangleRange->Snapshot(), kWhite));
   w.DeliverActivate();
   EXPECT_TRUE(SamePixels(*w.RectangleRange->Snapshot(), *w.PictureBuffer));
 
@@ -424,14 +424,14 @@ TEST_F(WindowSimL1Test, FillPictureBufferMakesANewPictureAndLeavesTheCanvasAsItW
   w.PushButtonNewPop->Push();
   const PicturePtr before = w.PictureBuffer;
   const PicturePtr shown = w.RectangleRange->Snapshot();
-  ASSERT_FALSE(AllOneColour(*shown, kWhite)) << "New Population shows its dots";
+  ASSERT_FALSE(AllOneColor(*shown, kWhite)) << "New Population shows its dots";
 
   AsEvent([&w] { w.FillPictureBuffer(*w.RectangleRange, Globals::White); });
   ASSERT_NE(w.PictureBuffer, nullptr);
   EXPECT_NE(w.PictureBuffer, before);
   EXPECT_EQ(w.PictureBuffer->Width(), 280);
   EXPECT_EQ(w.PictureBuffer->Height(), 250);
-  EXPECT_TRUE(AllOneColour(*w.PictureBuffer, kWhite));
+  EXPECT_TRUE(AllOneColor(*w.PictureBuffer, kWhite));
   EXPECT_TRUE(SamePixels(*w.RectangleRange->Snapshot(), *shown));
 }
 

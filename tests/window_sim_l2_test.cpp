@@ -200,7 +200,7 @@ TEST_P(MutationsRoleLayoutTest, ControlStandsAtItsPlaceWithItsSettings) {
   if (e.kind == Kind::Timer) {
     auto* timer = dynamic_cast<Timer*>(c);
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->Mode(), Timer::kOff);  // until Run
+    EXPECT_EQ(timer->Mode(), TimerMode::Off);  // until Run
     EXPECT_EQ(timer->Period(), 40);
     return;
   }

@@ -41,7 +41,7 @@ int OpenWindowsOf() {
       std::count_if(open.begin(), open.end(), [](Window* w) { return dynamic_cast<W*>(w); }));
 }
 
-bool AllOneColour(const Picture& p, Color c) {
+bool AllOneColor(const Picture& p, Color c) {
   return std::all_of(p.Bits(), p.Bits() + p.Width() * p.Height(),
                      [want = PixelOf(c)](uint32_t px) { return px == want; });
 }
@@ -61,10 +61,10 @@ class AuxWindowsTest : public SimTest {
   template <class W>
   void ExpectReset(W& w) {
     EXPECT_EQ(w.Individual.Ubound(), 0);
-    EXPECT_TRUE(AllOneColour(*w.PictureBuffer, kWhite));
-    EXPECT_TRUE(AllOneColour(*w.RectangleRange->Snapshot(), kWhite));
-    EXPECT_TRUE(AllOneColour(*w.HistoStart->Snapshot(), kWhite));
-    EXPECT_TRUE(AllOneColour(*w.HistoCurrent->Snapshot(), kWhite));
+    EXPECT_TRUE(AllOneColor(*w.PictureBuffer, kWhite));
+    EXPECT_TRUE(AllOneColor(*w.RectangleRange->Snapshot(), kWhite));
+    EXPECT_TRUE(AllOneColor(*w.HistoStart->Snapshot(), kWhite));
+    EXPECT_TRUE(AllOneColor(*w.HistoCurrent->Snapshot(), kWhite));
     EXPECT_EQ(w.StaticTextMaxStart->Text(), "0");
     EXPECT_EQ(w.StaticTextMaxCurrent->Text(), "0");
     EXPECT_EQ(w.ListBox1->ListCount(), 0);
@@ -153,7 +153,7 @@ TEST_F(AuxWindowsTest, WithTheMainWindowClosedOnlyMutationsRoleIsReset) {
 
 TEST_F(AuxWindowsTest, SplashClosesWhenItsTimerFires) {
   auto& splash = Open(&WindowSplash);
-  EXPECT_EQ(splash.Timer1->Mode(), 1);
+  EXPECT_EQ(splash.Timer1->Mode(), TimerMode::Once);
   EXPECT_EQ(splash.Timer1->Period(), 8000);
   splash.Timer1->Fire();
   EXPECT_EQ(OpenWindowsOf<class WindowSplash>(), 0);

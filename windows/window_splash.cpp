@@ -15,7 +15,7 @@ const ControlSpec kControls[] = {
     {.Name = "LabelTitle", .kind = Kind::StaticText, .Left = 49, .Top = 238, .Width = 296, .Height = 33, .Text = AboutTexts::kTitle, .TextSize = 12, .MultiLine = true, .Tab = 0},
     {.Name = "StaticText2", .kind = Kind::StaticText, .Left = 70, .Top = 272, .Width = 210, .Height = 16, .Text = AboutTexts::kWebAddress, .TextSize = 10, .Tab = 1},
     {.Name = "StaticText1", .kind = Kind::StaticText, .Left = 48, .Top = 350, .Width = 237, .Height = 16, .Text = AboutTexts::kVersionLine, .TextSize = 10, .Tab = 2},
-    {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = 1, .Period = kShowFor},
+    {.Name = "Timer1", .kind = Kind::Timer, .TimerMode = TimerMode::Once, .Period = kShowFor},
     {.Name = "Canvas1", .kind = Kind::Canvas, .Left = 117, .Top = 43, .Width = 158, .Height = 204, .AcceptFocus = false, .Tab = 4},
 };
 // clang-format on
