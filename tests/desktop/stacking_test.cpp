@@ -56,8 +56,10 @@ void ClickEachAndExpectOnTop(Desktop& d, XWindowId dialog, const std::vector<XWi
 // Places the windows apart, so that each has a spot to click beside the dialogs in the middle.
 void Arrange(Desktop& d, XWindowId window, QPoint to) {
   d.Move(window, to);
+  // The frame goes to the point; the window inside it lies a border and a title bar lower.
   d.WaitFor("the window moved", [&] {
-    return d.Origin(window).x() - to.x() < 20 && d.Origin(window).y() - to.y() < 40;
+    const QPoint off = d.Origin(window) - to;
+    return off.x() >= 0 && off.x() < 20 && off.y() >= 0 && off.y() < 40;
   });
 }
 
