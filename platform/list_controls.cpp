@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "event_gate.h"
 #include "qt_text.h"
@@ -32,12 +34,26 @@ Qt::Alignment CellAlign(Alignment align) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// How far a cell's text stands in from the side it is aligned to.
+// How far a cell's text stands in from each side, whatever its alignment: together they keep
+// three blank pixels between neighbouring cells, so that "0" beside "1000" never reads "01000".
 constexpr qreal kLeftInset = 2;
 constexpr qreal kRightInset = 1;
 
-// Draws a cell's text whole, never shortened to an ellipsis: counts up to four digits fill
-// narrow columns, and a glyph's edge may overhang its box by the fraction of a pixel it needs.
+// The font narrowed until the text fits the width. A face with no condensed variant is narrowed
+// by the font engine itself, so this holds whatever fonts the machine has.
+QFont CondensedToFit(QFont font, const QString& text, qreal width) {
+  const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
+  if (wide <= std::max<qreal>(width, 0)) return font;
+  int stretch = std::clamp(static_cast<int>(100 * width / wide), 1, 99);
+  for (;; --stretch) {
+    font.setStretch(stretch);
+    if (stretch == 1 || QFontMetricsF(font).horizontalAdvance(text) <= width) return font;
+  }
+}
+
+// Draws a cell's text whole, never shortened to an ellipsis: a count of four digits or a long
+// generation is condensed to its cell instead, and a glyph's edge may overhang its box by the
+// fraction of a pixel it needs.
 class CellPainter : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -57,14 +73,9 @@ class CellPainter : public QStyledItemDelegate {
         cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
     const QPalette::ColorRole role =
         cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
-    QRectF box = cell.rect;
-    if (cell.displayAlignment & Qt::AlignRight) {
-      box.adjust(0, 0, -kRightInset, 0);
-    } else {
-      box.adjust(kLeftInset, 0, 0, 0);
-    }
+    const QRectF box = QRectF(cell.rect).adjusted(kLeftInset, 0, -kRightInset, 0);
     painter->save();
-    painter->setFont(cell.font);
+    painter->setFont(CondensedToFit(cell.font, text, box.width()));
     painter->setPen(cell.palette.color(group, role));
     painter->drawText(box, Qt::TextSingleLine | Qt::TextDontClip | cell.displayAlignment, text);
     painter->restore();

@@ -20,7 +20,8 @@ Ink InkIn(const QImage& image, const QRect& box);
 // The ink of `text` drawn in `font` on its own.
 Ink InkOf(const QFont& font, const std::string& text);
 
-// Whether the box shows `text` whole in `font`: its ink is as wide as the text's own ink and every
-// glyph stands at least half as tall as the tallest.
+// Whether the box shows `text` whole in `font`: its ink is as wide as the text's own ink, or
+// condensed to no less than `narrowest` of that, and no glyph sits at the foot of the line like
+// the dots of an ellipsis.
 testing::AssertionResult ShowsWhole(const QImage& image, const QRect& box, const QFont& font,
-                                    const std::string& text);
+                                    const std::string& text, double narrowest = 1);
