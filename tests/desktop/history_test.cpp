@@ -219,10 +219,10 @@ TEST(DesktopHistograms, MaximumLabelsShowTheirWholeNumber) {
     CloseMessageBoxWithReturn(d);
     ExpectLabelShownWhole(d, kMainTitle, "StaticTextMaxCurrent", "1000");
     ExpectLabelShownWhole(d, kMainTitle, "StaticTextMaxStart", "50");
-    // The labels still end where the layout ends them, beside the axis ticks.
+    // Widened to the left only: the labels still end in column 365, just before the axis ticks.
     const int left = d.ScreenPoint(kMainTitle, QPoint(0, 0)).x();
-    EXPECT_EQ(d.ScreenRect(kMainTitle, "StaticTextMaxCurrent").right() - left, 346 + 20 - 1);
-    EXPECT_EQ(d.ScreenRect(kMainTitle, "StaticTextMaxStart").right() - left, 346 + 20 - 1);
+    EXPECT_EQ(d.ScreenRect(kMainTitle, "StaticTextMaxCurrent").right() - left, 365);
+    EXPECT_EQ(d.ScreenRect(kMainTitle, "StaticTextMaxStart").right() - left, 365);
   });
 }
 
