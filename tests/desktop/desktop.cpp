@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <fstream>
 #include <thread>
 
@@ -27,6 +29,32 @@ QAction* ActionTitled(const QList<QAction*>& actions, const std::string& text) {
 }
 
 }  // namespace
+
+// Counts, on the program's thread, the clicks that reached the program: presses, and the ends of
+// clicks. A click ends with its release, or when the window it pressed is hidden: the splash
+// closes on the press, and its release is then never delivered.
+class ClickWatch : public QObject {
+ public:
+  std::atomic<int> presses{0}, ends{0};
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    // A mouse event comes to the window first, then to the widget in it; one of them counts.
+    if (!receiver->isWindowType()) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+      pressed_ = receiver;
+      ++presses;
+    } else if (event->type() == QEvent::MouseButtonRelease ||
+               (event->type() == QEvent::Hide && receiver == pressed_)) {
+      pressed_ = nullptr;
+      ++ends;
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QObject> pressed_;
+};
 
 Window* Desktop::OpenWindowTitled(const std::string& title) {
   for (Window* w : Window::OpenWindows()) {
@@ -50,10 +78,19 @@ void Desktop::Run(const Script& script) {
   EnsureQtApplication();
   Desktop desktop;
   desktop.uiThread_ = gettid();
+  ClickWatch clicks;
+  qApp->installEventFilter(&clicks);
+  desktop.clicks_ = &clicks;
   std::thread user([&desktop, &script] {
-    if (desktop.WaitFor(
-            "the main window", [&] { return desktop.Shown(kMainTitle); }, 10s)) {
-      script(desktop);
+    try {
+      if (desktop.WaitFor(
+              "the main window", [&] { return desktop.Shown(kMainTitle); }, 10s)) {
+        script(desktop);
+      }
+    } catch (const ScriptEnded&) {
+      // Reported where it happened.
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "the script ended with " << e.what();
     }
     if (desktop.Running()) {
       desktop.Post([] {
@@ -78,9 +115,12 @@ void Desktop::Post(std::function<void()> task) {
 
 bool Desktop::WaitFor(const std::string& what, const std::function<bool()>& condition,
                       std::chrono::milliseconds timeout) {
+  // The checks right after a failed wait still run and report; the next wait ends the script.
+  if (failed_) throw ScriptEnded{};
   const auto until = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {
     if (std::chrono::steady_clock::now() > until) {
+      failed_ = true;
       ADD_FAILURE() << "waited " << timeout.count() << " ms in vain for " << what
                     << "; screenshot: " << SaveFailureScreen();
       return false;
@@ -125,8 +165,26 @@ QRect Desktop::ScreenRect(const std::string& title, const std::string& control, 
   return inContent.translated(ScreenPoint(title, QPoint(0, 0)));
 }
 
+void Desktop::Click(QPoint at, XWindowId target) {
+  const std::string where = "(" + std::to_string(at.x()) + ", " + std::to_string(at.y()) + ")";
+  MoveTo(at);
+  // Qt asks the X server which window is there, walking the window tree down from the root.
+  WaitFor("the window to click at " + where, [&] {
+    const XWindowId there = OnUi([at]() -> XWindowId {
+      QWindow* w = QGuiApplication::topLevelAt(at);
+      return w ? w->winId() : 0;
+    });
+    return target ? there == target : there != 0;
+  });
+  const int presses = clicks_->presses;
+  const int ends = clicks_->ends;
+  XDisplay::Click(at);
+  WaitFor("the program to have the click at " + where,
+          [&] { return clicks_->presses > presses && clicks_->ends > ends; });
+}
+
 void Desktop::ClickControl(const std::string& title, const std::string& control, int index) {
-  Click(ScreenRect(title, control, index).center());
+  Click(ScreenRect(title, control, index).center(), WindowOf(title));
 }
 
 void Desktop::ClickToFocus(const std::string& title, const std::string& control) {
@@ -152,7 +210,8 @@ void Desktop::ChooseMenu(const std::string& menu, const std::string& item,
     ADD_FAILURE() << title << " has no menu " << menu;
     return;
   }
-  Click(Origin(WindowOf(title)) + inFrame);
+  const XWindowId window = WindowOf(title);
+  Click(Origin(window) + inFrame, window);
   // The open menu is a pop-up that the program places itself, so its own idea of where it is holds.
   QPoint at;
   WaitFor(menu + " menu open", [&] {
@@ -167,7 +226,7 @@ void Desktop::ChooseMenu(const std::string& menu, const std::string& item,
     });
     return !at.isNull();
   });
-  if (!at.isNull()) Click(at);
+  Click(at);
 }
 
 XWindowId Desktop::Splash() {
@@ -178,10 +237,9 @@ XWindowId Desktop::Splash() {
 
 void Desktop::CloseSplash() {
   const XWindowId splash = Splash();
-  Click(Origin(splash) + QPoint(10, 10));
+  Click(Origin(splash) + QPoint(10, 10), splash);
   WaitFor("the splash to close", [&] { return !Viewable(splash); });
-  // The window manager hands the focus back to the main window in its own time; a click made
-  // before that may be taken for the focus change.
+  // Keys go where the window manager puts the focus, and it hands it back in its own time.
   const XWindowId main = WindowOf(kMainTitle);
   WaitFor("the main window to have the focus", [&] { return Active() == main; });
 }
@@ -196,13 +254,10 @@ void Desktop::MoveSplashAside() {
 
 long Desktop::Wakeups() const {
   std::ifstream status("/proc/self/task/" + std::to_string(uiThread_) + "/status");
-  long total = 0;
   for (std::string line; std::getline(status, line);) {
-    if (line.find("ctxt_switches:") != std::string::npos) {
-      total += std::stol(line.substr(line.find(':') + 1));
-    }
+    if (line.rfind("voluntary_ctxt_switches:", 0) == 0) return std::stol(line.substr(24));
   }
-  return total;
+  return 0;
 }
 
 std::string Desktop::SaveFailureScreen() const {

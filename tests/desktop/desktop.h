@@ -13,6 +13,7 @@
 
 #include "tests/desktop/x_display.h"
 
+class ClickWatch;
 class Window;
 
 using namespace std::chrono_literals;
@@ -30,13 +31,15 @@ class Desktop : public XDisplay {
   using Script = std::function<void(Desktop&)>;
 
   // Returns once the program has ended. A script that ends with the program still running quits
-  // it; a test that failed leaves a screenshot first.
+  // it; a test that failed leaves a screenshot first. The script ends early at its first wait
+  // after a failed one (clicks wait too), and when the program stops answering: what follows
+  // would only wait in vain as well.
   static void Run(const Script& script);
 
   bool Running() const { return running_; }
 
-  // Runs f on the program's thread and returns its result; a failure when the program does not
-  // answer in time.
+  // Runs f on the program's thread and returns its result; a failure that ends the script when the
+  // program does not answer in time.
   template <class F>
   auto OnUi(F f) -> decltype(f());
 
@@ -59,6 +62,11 @@ class Desktop : public XDisplay {
   QPoint ScreenPoint(const std::string& title, QPoint content);
   // Where a control is on the screen.
   QRect ScreenRect(const std::string& title, const std::string& control, int index = -1);
+  // Clicks once the X server has the target window (0: any of the program's) at the point, and
+  // returns once the program has had the press and the release. A closed window's frame outlives
+  // it a moment and swallows a press; and the window manager freezes the pointer while it acts on
+  // a press, so a release let through after the pointer moved on comes where it moved to.
+  void Click(QPoint at, XWindowId target = 0);
   void ClickControl(const std::string& title, const std::string& control, int index = -1);
   // Clicks a control and waits until it has the keyboard focus. The window manager holds a click
   // back a moment (to raise the window) while keys pass at once, so keys wait for this.
@@ -75,7 +83,8 @@ class Desktop : public XDisplay {
   // Drags the splash to the screen's top-left corner, clear of the main window.
   void MoveSplashAside();
 
-  // The main thread's context switches so far: how often the program has woken.
+  // How often the program's thread has gone to sleep so far, and so been woken: its voluntary
+  // context switches. Being preempted on a busy machine does not count.
   long Wakeups() const;
 
   // Saves the screen as a PNG named after the test, in desktop-screenshots/ of the working
@@ -86,8 +95,12 @@ class Desktop : public XDisplay {
   Desktop() = default;
   void Post(std::function<void()> task);
 
+  struct ScriptEnded {};
+
   std::atomic<bool> running_{true};
+  bool failed_ = false;
   pid_t uiThread_ = 0;
+  ClickWatch* clicks_ = nullptr;
 };
 
 template <class F>
@@ -107,10 +120,7 @@ auto Desktop::OnUi(F f) -> decltype(f()) {
   }
   if (!running_ || result.wait_for(kPatience) != std::future_status::ready) {
     ADD_FAILURE() << "the program did not answer";
-    if constexpr (!std::is_void_v<R>)
-      return R{};
-    else
-      return;
+    throw ScriptEnded{};
   }
   return result.get();
 }

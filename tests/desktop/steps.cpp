@@ -1,12 +1,24 @@
 #include "tests/desktop/steps.h"
 
+#include "platform/buttons.h"
+#include "platform/window.h"
+
 void WaitForCount(Desktop& d, const char* title, const std::string& count) {
   d.WaitFor(count + " organisms in " + title,
             [&] { return d.Text(title, "StaticTextNumRemaining") == count; });
 }
 
 void ReproduceToTheCeiling(Desktop& d) {
-  d.ClickControl(kMainTitle, "CheckBoxVariable");
+  auto variable = [&] {
+    return d.OnUi([] {
+      Window* w = Desktop::OpenWindowTitled(kMainTitle);
+      return w && w->Find<CheckBox>("CheckBoxVariable").Value();
+    });
+  };
+  if (variable()) {
+    d.ClickControl(kMainTitle, "CheckBoxVariable");
+    d.WaitFor("Variable unticked", [&] { return !variable(); });
+  }
   d.ClickControl(kMainTitle, "PushButtonNewPop");
   WaitForCount(d, kMainTitle, "50");
   for (int n = 100; n <= 800; n *= 2) {

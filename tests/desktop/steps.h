@@ -12,8 +12,8 @@ inline constexpr const char* kAboutTitle = "About Skellith";
 inline constexpr const char* kManualTitle = "Skellith Online Manual";
 
 void WaitForCount(Desktop& d, const char* title, const std::string& count);
-// Variable off, New Population, then Reproduce until the population passes its ceiling: 50 dots
-// of the middle class double four times, and the fifth press stops at 1000 with the ceiling
+// Variable off (when on), New Population, then Reproduce until the population passes its ceiling:
+// 50 dots of the middle class double four times, and the fifth press stops at 1000 with the ceiling
 // message, which is left up.
 void ReproduceToTheCeiling(Desktop& d);
 void CloseMessageBoxWithReturn(Desktop& d);

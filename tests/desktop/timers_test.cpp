@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "darwins_theory/window_sim_l1.h"
+#include "platform/buttons.h"
 #include "platform/timer.h"
 #include "platform/window.h"
 #include "tests/desktop/desktop.h"
@@ -14,34 +14,44 @@
 
 namespace {
 
-bool MainRunning(Desktop& d) {
-  return d.OnUi([] {
-    auto* w = dynamic_cast<class WindowSimL1*>(Desktop::OpenWindowTitled(kMainTitle));
-    return w && w->Running;
+std::string RunCaption(Desktop& d, const char* title) {
+  return d.OnUi([=] {
+    return Desktop::OpenWindowTitled(title)->Find<PushButton>("PushButtonRun").Caption();
   });
 }
 
-// Times the firings of a window's animation timer while it runs, in milliseconds apart.
-std::vector<double> TickIntervals(Desktop& d, const char* title, size_t ticks) {
-  auto stamps = std::make_shared<std::vector<double>>();
+double Now() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration<double, std::milli>(now).count();
+}
+
+// Runs a window's dots several times and times each run in milliseconds: when the Run handler
+// started the animation timer, then its firings.
+std::vector<std::vector<double>> TimesOfRuns(Desktop& d, const char* title, int runs,
+                                             size_t ticks) {
+  auto log = std::make_shared<std::vector<std::vector<double>>>();
   d.OnUi([=] {
-    Timer& timer = Desktop::OpenWindowTitled(title)->Find<Timer>("Timer1");
-    timer.Action = [stamps, tick = timer.Action] {
-      const auto now = std::chrono::steady_clock::now().time_since_epoch();
-      stamps->push_back(std::chrono::duration<double, std::milli>(now).count());
+    Window* w = Desktop::OpenWindowTitled(title);
+    PushButton& run = w->Find<PushButton>("PushButtonRun");
+    Timer& timer = w->Find<Timer>("Timer1");
+    run.Action = [log, &run, start = run.Action] {
+      if (run.Caption() == "Run") log->push_back({Now()});
+      start();
+    };
+    timer.Action = [log, tick = timer.Action] {
+      if (!log->empty()) log->back().push_back(Now());
       tick();
     };
   });
-  d.ClickControl(title, "PushButtonRun");
-  d.WaitFor(
-      std::to_string(ticks) + " ticks",
-      [&] { return d.OnUi([=] { return stamps->size(); }) > ticks; }, 10s);
-  d.ClickControl(title, "PushButtonRun");
-  const auto times = d.OnUi([=] { return *stamps; });
-  std::vector<double> intervals;
-  for (size_t i = 1; i < times.size() && i <= ticks; ++i)
-    intervals.push_back(times[i] - times[i - 1]);
-  return intervals;
+  for (int r = 1; r <= runs; ++r) {
+    d.ClickControl(title, "PushButtonRun");
+    d.WaitFor(std::to_string(ticks) + " ticks", [&] {
+      return d.OnUi([=] { return int(log->size()) == r && log->back().size() > ticks; });
+    });
+    d.ClickControl(title, "PushButtonRun");
+    d.WaitFor("the dots to stop", [&] { return RunCaption(d, title) == "Run"; });
+  }
+  return d.OnUi([=] { return *log; });
 }
 
 double Quantile(std::vector<double> values, double q) {
@@ -50,14 +60,25 @@ double Quantile(std::vector<double> values, double q) {
   return values[static_cast<size_t>(q * (values.size() - 1))];
 }
 
-void ExpectPeriodHolds(const std::vector<double>& intervals, double period) {
-  ASSERT_FALSE(intervals.empty());
-  std::vector<double> off;
+void ExpectTicksOnTime(const std::vector<std::vector<double>>& runs, double period) {
+  std::vector<double> intervals, off;
+  double early = 0;  // the most a tick came before its time
+  for (const auto& run : runs) {
+    for (size_t k = 1; k < run.size(); ++k) {
+      early = std::max(early, run[0] + k * period - run[k]);
+      if (k > 1) intervals.push_back(run[k] - run[k - 1]);
+    }
+  }
   for (double i : intervals) off.push_back(std::abs(i - period));
-  std::printf("%g ms timer: median %.2f ms, 90%% within %.2f ms\n", period,
-              Quantile(intervals, 0.5), Quantile(off, 0.9));
+  ASSERT_FALSE(intervals.empty());
+  std::printf("%g ms timer: median %.2f ms, 90%% within %.2f ms, earliest %.2f ms early\n", period,
+              Quantile(intervals, 0.5), Quantile(off, 0.9), early);
+  // The spread is printed only: on a busy machine it is the scheduler's.
   EXPECT_NEAR(Quantile(intervals, 0.5), period, 1.0);
-  EXPECT_LE(Quantile(off, 0.9), 3.0);
+  // A precise timer never fires before its time. A coarse one (Qt's default) of 40 ms is moved
+  // by up to 2 ms to fall in with other timers, early in some of the runs; one of 20 ms or less
+  // is precise either way.
+  EXPECT_EQ(early, 0.0);
 }
 
 TEST(DesktopTimers, SplashAndAnimationKeepTheirPeriods) {
@@ -68,35 +89,41 @@ TEST(DesktopTimers, SplashAndAnimationKeepTheirPeriods) {
         "the splash to close by itself", [&] { return !d.Viewable(splash); }, 10s);
     const auto shown = std::chrono::duration<double>(std::chrono::steady_clock::now() - opened);
     std::printf("splash shown for %.3f s\n", shown.count());
-    EXPECT_NEAR(shown.count(), 8.0, 0.05);
+    // Its timer started a moment before the script did.
+    EXPECT_GT(shown.count(), 7.9);
+    EXPECT_LT(shown.count(), 8.05);
 
     d.ClickControl(kMainTitle, "PushButtonNewPop");
     WaitForCount(d, kMainTitle, "50");
-    ExpectPeriodHolds(TickIntervals(d, kMainTitle, 100), 20);
+    ExpectTicksOnTime(TimesOfRuns(d, kMainTitle, 2, 25), 20);
 
     OpenFromMenu(d, "Window", "Mutation's Role", kMutationsTitle);
     d.ClickControl(kMutationsTitle, "PushButtonNewPop");
     WaitForCount(d, kMutationsTitle, "50");
-    ExpectPeriodHolds(TickIntervals(d, kMutationsTitle, 50), 40);
+    ExpectTicksOnTime(TimesOfRuns(d, kMutationsTitle, 15, 8), 40);
   });
 }
 
 TEST(DesktopTimers, AStoppedProgramSleeps) {
   Desktop::Run([](Desktop& d) {
+    auto expectAsleep = [&](const char* when) {
+      constexpr auto kMeasured = 2s;
+      const long before = d.Wakeups();
+      std::this_thread::sleep_for(kMeasured);
+      const double perSecond = double(d.Wakeups() - before) / kMeasured.count();
+      std::printf("%s: %.1f wakeups per second\n", when, perSecond);
+      // A timer left running wakes it 50 times a second.
+      EXPECT_LE(perSecond, 5.0) << when;
+    };
     d.CloseSplash();
     d.ClickControl(kMainTitle, "PushButtonNewPop");
     WaitForCount(d, kMainTitle, "50");
+    expectAsleep("before the first run");
     d.ClickControl(kMainTitle, "PushButtonRun");
-    d.WaitFor("the dots to run", [&] { return MainRunning(d); });
+    d.WaitFor("the dots to run", [&] { return RunCaption(d, kMainTitle) == "Stop"; });
     d.ClickControl(kMainTitle, "PushButtonRun");
-    d.WaitFor("the dots to stop", [&] { return !MainRunning(d); });
-
-    constexpr auto kMeasured = 3s;
-    const long before = d.Wakeups();
-    std::this_thread::sleep_for(kMeasured);
-    const double perSecond = double(d.Wakeups() - before) / kMeasured.count();
-    std::printf("stopped program: %.1f wakeups per second\n", perSecond);
-    EXPECT_LE(perSecond, 1.0);
+    d.WaitFor("the dots to stop", [&] { return RunCaption(d, kMainTitle) == "Run"; });
+    expectAsleep("stopped");
   });
 }
 

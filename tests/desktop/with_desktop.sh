@@ -7,8 +7,13 @@ work=$(mktemp -d)
 server=""
 wm=""
 stop() {
-  [ -n "$wm" ] && kill "$wm" 2>/dev/null && wait "$wm" 2>/dev/null
-  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  # Under set -e a failing kill or wait (a killed child returns non-zero) would end this early and
+  # leave the server running.
+  set +e
+  for pid in $wm $server; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
   rm -rf "$work"
 }
 trap stop EXIT
