@@ -263,8 +263,9 @@ long Desktop::Wakeups() const {
 std::string Desktop::SaveFailureScreen() const {
   static std::atomic<int> shots{0};
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  // A test may run the program again in a process of its own: the pid keeps their shots apart.
   const std::string name = std::string(test->test_suite_name()) + "." + test->name() + "-" +
-                           std::to_string(++shots) + ".png";
+                           std::to_string(getpid()) + "-" + std::to_string(++shots) + ".png";
   QDir().mkpath("desktop-screenshots");
   const QString path = QDir("desktop-screenshots").absoluteFilePath(QString::fromStdString(name));
   Screen().save(path);

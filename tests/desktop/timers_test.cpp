@@ -77,8 +77,8 @@ void ExpectTicksOnTime(const std::vector<std::vector<double>>& runs, double peri
   EXPECT_NEAR(Quantile(intervals, 0.5), period, 1.0);
   // A precise timer never fires before its time. A coarse one (Qt's default) of 40 ms is moved
   // by up to 2 ms to fall in with other timers, early in some of the runs; one of 20 ms or less
-  // is precise either way.
-  EXPECT_EQ(early, 0.0);
+  // is precise either way. The margin is for clock readings, not for the timer.
+  EXPECT_LE(early, 0.5);
 }
 
 TEST(DesktopTimers, SplashAndAnimationKeepTheirPeriods) {
