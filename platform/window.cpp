@@ -114,6 +114,8 @@ Qt::WindowFlags FlagsOf(const WindowRecord& record) {
       return flags | Qt::Window;
     case Frame::MovableModal:
     case Frame::Modal:
+      // Only the movable modal frame holds the program up (Build makes it modal): the splash must
+      // not keep the student from the main window for its eight seconds.
       return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
     case Frame::Floating:
       return flags | Qt::Tool | Qt::WindowStaysOnTopHint;
