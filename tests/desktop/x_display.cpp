@@ -166,21 +166,6 @@ bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {
   return AwaitEvent(window, FocusChangeMask, FocusIn, [&] { Click(at); });
 }
 
-bool XDisplay::Minimised(XWindowId window) const {
-  ::Atom type;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  bool iconic = false;
-  if (XGetWindowProperty(display_, window, Atom("WM_STATE"), 0, 2, False, AnyPropertyType, &type,
-                         &format, &count, &after, &data) == Success &&
-      data && format == 32 && count > 0) {
-    iconic = reinterpret_cast<const unsigned long*>(data)[0] == IconicState;
-  }
-  if (data) XFree(data);
-  return iconic;
-}
-
 bool XDisplay::Uncovered(XWindowId window, QPoint at) const {
   // The window manager's frame around the window is the root's child that takes the click.
   const ::Window root = DefaultRootWindow(display_);
