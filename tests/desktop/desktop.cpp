@@ -165,15 +165,19 @@ QRect Desktop::ScreenRect(const std::string& title, const std::string& control, 
   return inContent.translated(ScreenPoint(title, QPoint(0, 0)));
 }
 
+XWindowId Desktop::WindowAt(QPoint at) {
+  // Qt asks the X server which window is there, walking the window tree down from the root.
+  return OnUi([at]() -> XWindowId {
+    QWindow* w = QGuiApplication::topLevelAt(at);
+    return w ? w->winId() : 0;
+  });
+}
+
 void Desktop::Click(QPoint at, XWindowId target) {
   const std::string where = "(" + std::to_string(at.x()) + ", " + std::to_string(at.y()) + ")";
   MoveTo(at);
-  // Qt asks the X server which window is there, walking the window tree down from the root.
   WaitFor("the window to click at " + where, [&] {
-    const XWindowId there = OnUi([at]() -> XWindowId {
-      QWindow* w = QGuiApplication::topLevelAt(at);
-      return w ? w->winId() : 0;
-    });
+    const XWindowId there = WindowAt(at);
     return target ? there == target : there != 0;
   });
   const int presses = clicks_->presses;

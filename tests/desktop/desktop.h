@@ -62,6 +62,8 @@ class Desktop : public XDisplay {
   QPoint ScreenPoint(const std::string& title, QPoint content);
   // Where a control is on the screen.
   QRect ScreenRect(const std::string& title, const std::string& control, int index = -1);
+  // The program's window that a click at that point of the screen would reach, 0 when none.
+  XWindowId WindowAt(QPoint at);
   // Clicks once the X server has the target window (0: any of the program's) at the point, and
   // returns once the program has had the press and the release. A closed window's frame outlives
   // it a moment and swallows a press; and the window manager freezes the pointer while it acts on

@@ -46,7 +46,7 @@ void ClickEachAndExpectOnTop(Desktop& d, XWindowId dialog, const std::vector<XWi
   for (XWindowId other : others) {
     if (!d.Viewable(other)) continue;
     const QPoint at = d.Origin(other) + QPoint(12, 12);
-    ASSERT_TRUE(d.WaitFor("a clear spot of the window", [&] { return d.Uncovered(other, at); }));
+    ASSERT_TRUE(d.WaitFor("a clear spot of the window", [&] { return d.WindowAt(at) == other; }));
     // The window manager raises and focuses the clicked window before the program can answer.
     ASSERT_TRUE(d.ClickFocusing(other, at)) << "the click on window " << other << " went astray";
     ASSERT_TRUE(SettlesOnTop(d, dialog, others)) << "after a click on window " << other;

@@ -166,24 +166,6 @@ bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {
   return AwaitEvent(window, FocusChangeMask, FocusIn, [&] { Click(at); });
 }
 
-bool XDisplay::Uncovered(XWindowId window, QPoint at) const {
-  // The window manager's frame around the window is the root's child that takes the click.
-  const ::Window root = DefaultRootWindow(display_);
-  ::Window frame = window;
-  for (;;) {
-    ::Window rootOut, parent, *children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(display_, frame, &rootOut, &parent, &children, &count)) return false;
-    if (children) XFree(children);
-    if (parent == root) break;
-    frame = parent;
-  }
-  int x, y;
-  ::Window under = 0;
-  XTranslateCoordinates(display_, root, root, at.x(), at.y(), &x, &y, &under);
-  return under == frame;
-}
-
 QImage XDisplay::Grab(const QRect& area) const {
   const QRect screen(0, 0, DisplayWidth(display_, DefaultScreen(display_)),
                      DisplayHeight(display_, DefaultScreen(display_)));

@@ -49,9 +49,6 @@ class XDisplay {
   // Clicks a window and returns whether the window manager gave it the focus within a second,
   // however briefly.
   bool ClickFocusing(XWindowId window, QPoint at);
-  // Whether a click at that point of the screen goes to the window (or its frame), no other
-  // window covering it there.
-  bool Uncovered(XWindowId window, QPoint at) const;
 
   // What the screen shows in a rectangle of screen coordinates.
   QImage Grab(const QRect& area) const;
