@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/picture.h"
+#include "core/picture.h"
 
 // The cover of the companion textbook Calbrook, shown by the splash and About windows. Read from
 // the program's resources at the first call and kept for the run; when it cannot be read the

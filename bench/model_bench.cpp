@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "core/picture.h"
+#include "core/runtime.h"
 #include "model/globals.h"
 #include "model/organism.h"
-#include "platform/picture.h"
-#include "platform/runtime.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "core/runtime.h"
 #include "darwins_theory/window_sim_l1.h"
 #include "platform/buttons.h"
 #include "platform/dialogs.h"
 #include "platform/event_gate.h"
 #include "platform/list_controls.h"
-#include "platform/runtime.h"
 #include "platform/timer.h"
 
 namespace {

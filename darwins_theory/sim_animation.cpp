@@ -1,11 +1,11 @@
 // New Population, Run/Stop and the animation tick.
 
+#include "core/runtime.h"
 #include "darwins_theory/sim_instantiations.h"
 #include "platform/buttons.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/list_controls.h"
-#include "platform/runtime.h"
 #include "platform/shapes.h"
 #include "platform/text_controls.h"
 #include "platform/timer.h"

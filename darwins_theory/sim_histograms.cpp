@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "core/runtime.h"
 #include "darwins_theory/sim_instantiations.h"
 #include "platform/canvas.h"
 #include "platform/list_controls.h"
-#include "platform/runtime.h"
 #include "platform/text_controls.h"
 
 template <class Species>

@@ -3,7 +3,7 @@
 // What the layouts of the two simulation windows share: the arena, the histogram frames and the
 // three buttons, which both windows create first, at the same places.
 
-#include "platform/layout.h"
+#include "core/layout.h"
 
 namespace sim_layout {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/runtime.h"
 #include "darwins_theory/sim_instantiations.h"
 #include "platform/buttons.h"
-#include "platform/runtime.h"
 
 template <class Species>
 bool SimWindow<Species>::Event_MouseDown(int x, int y) {

@@ -1,9 +1,9 @@
 // Reproduce: every living organism divides in two, up to the population ceiling.
 
+#include "core/runtime.h"
 #include "darwins_theory/sim_instantiations.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
-#include "platform/runtime.h"
 #include "platform/text_controls.h"
 
 template <class Species>

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
+#include "core/array.h"
+#include "core/picture.h"
 #include "model/globals.h"
 #include "model/organism.h"
-#include "platform/array.h"
-#include "platform/picture.h"
 #include "platform/window.h"
 
 class Canvas;

@@ -2,8 +2,8 @@
 
 #include "app/app.h"
 #include "app/menu.h"
+#include "core/runtime.h"
 #include "platform/buttons.h"
-#include "platform/runtime.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/array.h"
-#include "platform/color.h"
+#include "core/array.h"
+#include "core/color.h"
 
 // What every part of the program shares about the trait being studied, for the whole run.
 namespace Globals {

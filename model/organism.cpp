@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/runtime.h"
 #include "model/globals.h"
-#include "platform/runtime.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/color.h"
-#include "platform/picture.h"
-#include "platform/rect_control.h"
+#include "core/color.h"
+#include "core/picture.h"
+#include "core/rect_control.h"
 
 // What dots and squares have in common: the ten properties, the straight step and the bounce at
 // the arena's edges. The canvas is always the window's arena canvas; only its place and size

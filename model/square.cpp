@@ -1,6 +1,6 @@
 #include "model/organism.h"
 
-#include "platform/runtime.h"
+#include "core/runtime.h"
 
 namespace {
 

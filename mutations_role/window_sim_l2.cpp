@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "core/runtime.h"
 #include "platform/buttons.h"
-#include "platform/runtime.h"
 #include "platform/text_controls.h"
 
 namespace {

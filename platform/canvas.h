@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "control.h"
-#include "picture.h"
+#include "core/picture.h"
 
 // A canvas shows its backdrop picture, when it has one, and over it what was drawn through its own
 // Graphics. That drawing stays until the canvas is erased (Refresh(true)), which raises Paint so

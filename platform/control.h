@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "layout.h"
-#include "rect_control.h"
+#include "core/layout.h"
+#include "core/rect_control.h"
 
 class QWidget;
 class Window;

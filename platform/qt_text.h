@@ -8,8 +8,8 @@
 #include <QString>
 #include <string>
 
-#include "color.h"
-#include "picture.h"
+#include "core/color.h"
+#include "core/picture.h"
 
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "color.h"
 #include "control.h"
+#include "core/color.h"
 
 class QWidget;
 

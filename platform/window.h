@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "layout.h"
+#include "core/layout.h"
 
 class Control;
 class MenuBar;

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/picture.h"
+#include "core/runtime.h"
 #include "model/globals.h"
-#include "platform/picture.h"
-#include "platform/runtime.h"
 #include "tests/param_print.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/color.h"
+#include "core/color.h"
 
 // Colors print as (r, g, b) in failure messages. Every test file that compares colors includes
 // this one printer: a printer of its own in one file would lose to another file's default.

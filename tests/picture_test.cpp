@@ -1,4 +1,4 @@
-#include "platform/picture.h"
+#include "core/picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/runtime.h"
+#include "core/runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/array.h"
+#include "core/array.h"
 #include "tests/param_print.h"
 
 namespace {

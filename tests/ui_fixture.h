@@ -9,10 +9,10 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "core/runtime.h"
 #include "darwins_theory/window_sim_l1.h"
 #include "platform/dialogs.h"
 #include "platform/event_gate.h"
-#include "platform/runtime.h"
 
 // Starts the program as the event loop would, up to and including the application's Open
 // handling, with message boxes and web addresses recorded instead of shown. Every window and the

@@ -1,9 +1,9 @@
 #include "windows/window_manual.h"
 
 #include "app/app.h"
+#include "core/runtime.h"
 #include "platform/buttons.h"
 #include "platform/list_controls.h"
-#include "platform/runtime.h"
 #include "platform/text_controls.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "color.h"
+#include "core/color.h"
 
 class Picture;
 

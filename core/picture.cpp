@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "core/picture.h"
 
 #include <algorithm>
 #include <array>

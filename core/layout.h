@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "color.h"
+#include "core/color.h"
 
 // Windows and controls are declared as data: one record per window and one table of controls in
 // creation order, read by one builder (Window::Build). Written with designated initializers, a

@@ -1,4 +1,4 @@
-#include "runtime.h"
+#include "core/runtime.h"
 
 #include <charconv>
 #include <cmath>
