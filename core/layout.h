@@ -47,7 +47,7 @@ struct ControlSpec {
   int BorderWidth = 1;
   Color BorderColor = RGB(0, 0, 0);             // shapes; a rectangle's top-left border
   Color BorderColorBottomRight = RGB(0, 0, 0);  // a rectangle's bottom-right border
-  ::TimerMode TimerMode = ::TimerMode::Repeating;
+  ::TimerMode TimerMode = ::TimerMode::Off;
   int Period = 0;  // milliseconds
   int ColumnCount = 1;
   // Column widths, comma-separated: a number is pixels; "*" or a column left out shares what the

@@ -110,7 +110,7 @@ constexpr WindowRecord kTimerRecord{
 const ControlSpec kTimerControls[] = {
     {.Name = "Once", .kind = Kind::Timer, .TimerMode = TimerMode::Once, .Period = 0},
     {.Name = "Repeat", .kind = Kind::Timer, .TimerMode = TimerMode::Repeating, .Period = 0},
-    {.Name = "Off", .kind = Kind::Timer, .TimerMode = TimerMode::Off, .Period = 0},
+    {.Name = "Off", .kind = Kind::Timer, .Period = 0},  // a table that names no mode
 };
 
 class TimerWindow : public TestWindow {
