@@ -6,8 +6,8 @@ class QWidget;
 // transient windows in their own ways. The program must still never lose a window that the user
 // has no other way back to: a dialog that holds up the whole program, and the floating manual,
 // whose menu item stays disabled while it is open. Those are brought straight back when a window
-// manager minimises them, and a blocking dialog is raised whenever it is activated, as Qt
-// activates it when the user clicks a window that it blocks.
+// manager minimises them; one that keeps minimising them is answered at a bounded rate, so that
+// the program never gets into a busy fight with it.
 namespace WindowKeeper {
 
 // Starts watching every window of the program; once the Qt application exists.

@@ -10,7 +10,10 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <thread>
 
 #include "app/startup.h"
@@ -262,6 +265,24 @@ long Desktop::Wakeups() const {
     if (line.rfind("voluntary_ctxt_switches:", 0) == 0) return std::stol(line.substr(24));
   }
   return 0;
+}
+
+double Desktop::ProgramCpuSeconds() const {
+  const pid_t script = gettid();
+  long ticks = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    if (task.path().filename() == std::to_string(script)) continue;
+    std::ifstream stat(task.path() / "stat");
+    std::string line;
+    std::getline(stat, line);
+    // After the name in parentheses, user and system time are the 12th and 13th fields.
+    const size_t name = line.rfind(')');
+    if (name == std::string::npos) continue;  // a thread that has just ended
+    std::istringstream fields(line.substr(name + 1));
+    const std::vector<std::string> f{std::istream_iterator<std::string>(fields), {}};
+    if (f.size() >= 13) ticks += std::stol(f[11]) + std::stol(f[12]);
+  }
+  return double(ticks) / sysconf(_SC_CLK_TCK);
 }
 
 std::string Desktop::SaveFailureScreen() const {

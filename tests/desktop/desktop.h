@@ -16,11 +16,8 @@
 class ClickWatch;
 class Window;
 
-using namespace std::chrono_literals;
-
 inline constexpr const char* kMainTitle = "Darwin's Theory";
 inline constexpr const char* kSplashTitle = "";
-inline constexpr auto kPatience = 5s;
 
 // One run of the real program with a user at a real desktop. The program runs on the main thread
 // exactly as main() starts it; the user's script runs on a thread of its own and acts only through
@@ -88,6 +85,8 @@ class Desktop : public XDisplay {
   // How often the program's thread has gone to sleep so far, and so been woken: its voluntary
   // context switches. Being preempted on a busy machine does not count.
   long Wakeups() const;
+  // The processor time the program has used so far, in seconds: every thread but the script's.
+  double ProgramCpuSeconds() const;
 
   // Saves the screen as a PNG named after the test, in desktop-screenshots/ of the working
   // folder, and returns its path.

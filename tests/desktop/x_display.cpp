@@ -5,6 +5,8 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <poll.h>
+
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -103,6 +105,16 @@ bool XDisplay::Viewable(XWindowId window) const {
   return window && XGetWindowAttributes(display_, window, &a) && a.map_state == IsViewable;
 }
 
+std::string XDisplay::Name(XWindowId window) const {
+  std::string name = "window " + std::to_string(window);
+  char* title = nullptr;
+  if (XFetchName(display_, window, &title) && title) {
+    name = "\"" + std::string(title) + "\" (" + name + ")";
+    XFree(title);
+  }
+  return name;
+}
+
 QPoint XDisplay::Origin(XWindowId window) const {
   int x = 0, y = 0;
   Window child;
@@ -134,12 +146,12 @@ bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
   action();
   XEvent e;
   bool seen = false;
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  const auto until = std::chrono::steady_clock::now() + kPatience;
   while (!seen && std::chrono::steady_clock::now() < until) {
     if (XCheckTypedWindowEvent(display_, window, type, &e)) {
       seen = true;
     } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      std::this_thread::sleep_for(2ms);
     }
   }
   XSelectInput(display_, window, NoEventMask);
@@ -149,17 +161,40 @@ bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
   return seen;
 }
 
+void XDisplay::RequestMinimise(XWindowId window) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = Atom("WM_CHANGE_STATE");
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = IconicState;
+  XSendEvent(display_, DefaultRootWindow(display_), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  Sync();
+}
+
 bool XDisplay::Minimise(XWindowId window) {
-  return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = window;
-    e.xclient.message_type = Atom("WM_CHANGE_STATE");
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = IconicState;
-    XSendEvent(display_, DefaultRootWindow(display_), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &e);
-  });
+  return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] { RequestMinimise(window); });
+}
+
+void XDisplay::KeepMinimising(XWindowId window, std::chrono::milliseconds during) {
+  XSelectInput(display_, window, StructureNotifyMask);
+  if (Viewable(window)) RequestMinimise(window);
+  pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+  for (const auto until = std::chrono::steady_clock::now() + during;
+       std::chrono::steady_clock::now() < until;) {
+    XEvent e;
+    if (XCheckTypedWindowEvent(display_, window, MapNotify, &e)) {
+      RequestMinimise(window);
+    } else {
+      poll(&connection, 1, 1);
+    }
+  }
+  XSelectInput(display_, window, NoEventMask);
+  Sync();
+  XEvent e;
+  while (XCheckWindowEvent(display_, window, StructureNotifyMask, &e)) {
+  }
 }
 
 bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <chrono>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -10,6 +11,12 @@
 
 struct _XDisplay;
 using XWindowId = unsigned long;
+
+using namespace std::chrono_literals;
+
+// How long any wait for the program, the X server or the window manager may take: ample on a
+// machine with more work than cores.
+inline constexpr auto kPatience = 5s;
 
 // The user's side of a real X server: input made through XTest, as a mouse and a keyboard make it,
 // and the server's own view of the windows: stacking, focus, mapping and the pixels on the screen.
@@ -37,15 +44,20 @@ class XDisplay {
   // The window the window manager says is active, 0 when none.
   XWindowId Active() const;
   bool Viewable(XWindowId window) const;
+  // Its title and id, to name it in a failure message.
+  std::string Name(XWindowId window) const;
   // The window's top-left corner on the screen.
   QPoint Origin(XWindowId window) const;
   QSize Size(XWindowId window) const;
   // Asks the window manager to move or resize a window, as a drag of its frame does.
   void Move(XWindowId window, QPoint to);
   void Resize(XWindowId window, QSize size);
-  // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
-  // returns whether it took the window off the screen within a second.
+  // Asks the window manager to minimise a window, as its frame's button or a taskbar does.
+  void RequestMinimise(XWindowId window);
+  // The same, and returns whether the window manager took the window off the screen.
   bool Minimise(XWindowId window);
+  // Minimises the window again the moment it is mapped, for a while.
+  void KeepMinimising(XWindowId window, std::chrono::milliseconds during);
   // Clicks a window and returns whether the window manager gave it the focus within a second,
   // however briefly.
   bool ClickFocusing(XWindowId window, QPoint at);
