@@ -107,9 +107,10 @@ TEST(DesktopTimers, SplashAndAnimationKeepTheirPeriods) {
     const double shown = SplashSeconds(d);
     std::printf("splash timer fired after %.4f s\n", shown);
     // Never early, as the ticks below; late only by the moment the program waits for the
-    // processor. A coarse timer is moved by up to 5 %: 0.4 s either way.
+    // processor, up to 20 ms with more work than cores. A coarse timer is moved by up to 5 %:
+    // 0.4 s either way.
     EXPECT_GE(shown, 8 - 0.0005);
-    EXPECT_LT(shown, 8.05);
+    EXPECT_LT(shown, 8.1);
 
     d.ClickControl(kMainTitle, "PushButtonNewPop");
     WaitForCount(d, kMainTitle, "50");

@@ -52,14 +52,12 @@ class XDisplay {
   // Asks the window manager to move or resize a window, as a drag of its frame does.
   void Move(XWindowId window, QPoint to);
   void Resize(XWindowId window, QSize size);
-  // Asks the window manager to minimise a window, as its frame's button or a taskbar does.
-  void RequestMinimise(XWindowId window);
-  // The same, and returns whether the window manager took the window off the screen.
+  // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
+  // returns whether it took the window off the screen.
   bool Minimise(XWindowId window);
   // Minimises the window again the moment it is mapped, for a while.
   void KeepMinimising(XWindowId window, std::chrono::milliseconds during);
-  // Clicks a window and returns whether the window manager gave it the focus within a second,
-  // however briefly.
+  // Clicks a window and returns whether the window manager gave it the focus, however briefly.
   bool ClickFocusing(XWindowId window, QPoint at);
 
   // What the screen shows in a rectangle of screen coordinates.
@@ -68,7 +66,8 @@ class XDisplay {
 
  private:
   unsigned long Atom(const char* name) const;
-  // Does the action and waits up to a second for an event of that type on the window.
+  void RequestMinimise(XWindowId window);
+  // Does the action and waits for an event of that type on the window.
   bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action);
   std::vector<unsigned long> RootProperty(const char* name) const;
   void Sync() const;
