@@ -154,11 +154,16 @@ bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
       std::this_thread::sleep_for(2ms);
     }
   }
+  StopWatching(window, mask);
+  return seen;
+}
+
+void XDisplay::StopWatching(XWindowId window, long mask) {
   XSelectInput(display_, window, NoEventMask);
   Sync();
+  XEvent e;
   while (XCheckWindowEvent(display_, window, mask, &e)) {
   }
-  return seen;
 }
 
 void XDisplay::RequestMinimise(XWindowId window) {
@@ -190,11 +195,7 @@ void XDisplay::KeepMinimising(XWindowId window, std::chrono::milliseconds during
       poll(&connection, 1, 1);
     }
   }
-  XSelectInput(display_, window, NoEventMask);
-  Sync();
-  XEvent e;
-  while (XCheckWindowEvent(display_, window, StructureNotifyMask, &e)) {
-  }
+  StopWatching(window, StructureNotifyMask);
 }
 
 bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {

@@ -69,6 +69,8 @@ class XDisplay {
   void RequestMinimise(XWindowId window);
   // Does the action and waits for an event of that type on the window.
   bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action);
+  // Stops selecting the window's events and drops those already come.
+  void StopWatching(XWindowId window, long mask);
   std::vector<unsigned long> RootProperty(const char* name) const;
   void Sync() const;
 
