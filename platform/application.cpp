@@ -5,7 +5,6 @@
 
 #include "event_gate.h"
 #include "menu.h"
-#include "window_keeper.h"
 
 namespace {
 
@@ -25,7 +24,6 @@ void EnsureQtApplication() {
 
 Application::Application() {
   EnsureQtApplication();
-  WindowKeeper::Install();
   current = this;
   EventGate::SetAfterEachEvent([this] { EnableMenuItems(); });
 }

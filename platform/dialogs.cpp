@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "qt_text.h"
+#include "window_keeper.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ void MsgBox(const std::string& text) {
                   QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  WindowKeeper::KeepInReach(&box);
   box.exec();
 }
 

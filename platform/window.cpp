@@ -106,21 +106,15 @@ class ContentWidget : public QWidget {
 // windows, as a floating window does, and the dialogs with it, so that a new dialog never opens
 // under the manual. With no parent, each is stacked among the others by the order they were
 // raised in, which lets a blocking dialog come back above whichever of them the user clicks.
+// Only the movable modal frame holds the program up (Build makes it modal): the splash must not
+// keep the student from the main window for its eight seconds. The floating frame is a dialog
+// too, not a tool window: some window managers leave tool windows out when they show the desktop
+// and focus one, which Qt hands on to a blocking dialog, and that ends showing the desktop.
 Qt::WindowFlags FlagsOf(const WindowRecord& record) {
   Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (record.CloseButton) flags |= Qt::WindowCloseButtonHint;
-  switch (record.frame) {
-    case Frame::Document:
-      return flags | Qt::Window;
-    case Frame::MovableModal:
-    case Frame::Modal:
-      // Only the movable modal frame holds the program up (Build makes it modal): the splash must
-      // not keep the student from the main window for its eight seconds.
-      return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
-    case Frame::Floating:
-      return flags | Qt::Tool | Qt::WindowStaysOnTopHint;
-  }
-  return flags | Qt::Window;
+  if (record.frame == Frame::Document) return flags | Qt::Window;
+  return flags | Qt::Dialog | Qt::WindowStaysOnTopHint;
 }
 
 std::unique_ptr<Control> MakeControl(Window& owner, const ControlSpec& entry) {
@@ -188,9 +182,8 @@ void Window::Build(const WindowRecord& record, ::MenuBar* menuBar,
   title_ = record.Title;
   qt_->frame = new FrameWidget(*this, FlagsOf(record));
   qt_->frame->setWindowTitle(ToQt(title_));
-  if (record.frame == Frame::MovableModal) {
-    qt_->frame->setWindowModality(::Qt::ApplicationModal);
-  } else if (record.frame == Frame::Floating) {
+  if (record.frame == Frame::MovableModal) qt_->frame->setWindowModality(::Qt::ApplicationModal);
+  if (record.frame == Frame::MovableModal || record.frame == Frame::Floating) {
     WindowKeeper::KeepInReach(qt_->frame);
   }
   if (!menuBar && record.frame == Frame::Document && Application::Current()) {

@@ -1,6 +1,5 @@
 #include "window_keeper.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
@@ -8,108 +7,83 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "wm_record.h"
+
 namespace {
 
-constexpr const char* kKeepInReach = "skellithKeepInReach";
-
+// A window manager takes a window off the screen before it records why (a workspace switch or
+// showing the desktop): the record is read once it has had a moment to finish.
+constexpr int kSettleMs = 40;
 // However often a window manager takes a window away, it is brought back at most this often, so
 // that a fight costs the program next to nothing.
 constexpr int kRestoreGapMs = 250;
 
-bool MustStayInReach(const QWidget& window) {
-  return window.isModal() || window.property(kKeepInReach).toBool();
-}
-
-bool OutOfReach(const QWidget& window) {
-  const QWindow* handle = window.windowHandle();
-  return window.isMinimized() || (handle && !handle->isExposed());
-}
-
-// The one pending restore of a window: the first comes at once, any after it no sooner than
-// kRestoreGapMs after the one before.
-class Restorer : public QObject {
+// Watches one kept window, and its window at the X server, and brings it back. Being a child of
+// the window, it is also the window's mark.
+class Keeper : public QObject {
  public:
-  explicit Restorer(QWidget* window) : QObject(window), window_(window) {
+  explicit Keeper(QWidget* window) : QObject(window), window_(window) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &Restorer::Restore);
+    connect(&timer_, &QTimer::timeout, this, &Keeper::Restore);
+    window->installEventFilter(this);
+    WatchHandle();
   }
 
-  static Restorer& Of(QWidget* window) {
-    for (QObject* child : window->children()) {
-      if (auto* restorer = dynamic_cast<Restorer*>(child)) return *restorer;
+  static bool Keeps(const QWidget& window) {
+    const auto& children = window.children();
+    return std::any_of(children.begin(), children.end(),
+                       [](QObject* child) { return dynamic_cast<Keeper*>(child); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A minimised window is unmapped, which Qt always reports as the window no longer exposed.
+    // Qt's own minimised state is not relied on: it can miss a minimise that follows hard on a
+    // restore.
+    if (watched == window_) {
+      if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) WatchHandle();
+    } else if (event->type() == QEvent::Expose && !static_cast<QWindow*>(watched)->isExposed()) {
+      Schedule();
     }
-    return *new Restorer(window);
-  }
-
-  void Schedule() {
-    if (timer_.isActive() || restoring_) return;
-    const qint64 since = last_.isValid() ? last_.elapsed() : kRestoreGapMs;
-    timer_.start(int(std::max<qint64>(0, kRestoreGapMs - since)));
+    return false;
   }
 
  private:
+  void WatchHandle() {
+    if (QWindow* handle = window_->windowHandle()) handle->installEventFilter(this);
+  }
+
+  // The one pending restore: the first soon after the window went, any after it no sooner than
+  // kRestoreGapMs after the one before.
+  void Schedule() {
+    if (timer_.isActive() || !window_->isVisible()) return;
+    const qint64 since = last_.isValid() ? last_.elapsed() : kRestoreGapMs;
+    timer_.start(int(std::max<qint64>(kSettleMs, kRestoreGapMs - since)));
+  }
+
   void Restore() {
-    if (!window_->isVisible() || !OutOfReach(*window_)) return;
+    if (!window_->isVisible()) return;
+    const auto record = WmRecords::Read(window_->internalWinId());
+    if (!record || !record->MinimisedHere()) return;
     last_.start();
-    restoring_ = true;
-    // Qt can miss a window manager's minimise that comes hard on the heels of a restore, and then
-    // believes the window is shown. Passing through the minimised state makes it map the window
-    // again, which is what brings a minimised window back.
-    if (!window_->isMinimized())
-      window_->setWindowState(window_->windowState() | Qt::WindowMinimized);
-    WindowKeeper::BringToFront(window_);
-    restoring_ = false;
+    // Mapped at the X server whatever Qt believes of its state; Qt hears of the restore from the
+    // window manager.
+    WmRecords::Map(window_->internalWinId());
+    window_->raise();
+    window_->activateWindow();
   }
 
   QWidget* window_;
   QTimer timer_;
   QElapsedTimer last_;
-  bool restoring_ = false;
-};
-
-// The widget whose top-level window a QWindow is.
-QWidget* WidgetOf(QObject* watched) {
-  if (auto* widget = qobject_cast<QWidget*>(watched)) return widget->isWindow() ? widget : nullptr;
-  if (!watched->isWindowType()) return nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->windowHandle() == watched) return top;
-  }
-  return nullptr;
-}
-
-class Keeper : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // A minimise shows as a state change of the widget and as its window no longer exposed; either
-    // may be all that Qt reports of it.
-    const bool stateChange = event->type() == QEvent::WindowStateChange && watched->isWidgetType();
-    const bool unexposed = event->type() == QEvent::Expose && watched->isWindowType() &&
-                           !static_cast<QWindow*>(watched)->isExposed();
-    if (!stateChange && !unexposed) return false;
-    QWidget* window = WidgetOf(watched);
-    if (window && window->isVisible() && MustStayInReach(*window) && OutOfReach(*window)) {
-      Restorer::Of(window).Schedule();
-    }
-    return false;
-  }
 };
 
 }  // namespace
 
 namespace WindowKeeper {
 
-void Install() {
-  static Keeper* keeper = nullptr;
-  if (keeper || !qApp) return;
-  keeper = new Keeper(qApp);
-  qApp->installEventFilter(keeper);
-}
-
 void KeepInReach(QWidget* window) {
-  window->setProperty(kKeepInReach, true);
+  if (WmRecords::Available() && !Keeper::Keeps(*window)) new Keeper(window);
 }
 
 void BringToFront(QWidget* window) {

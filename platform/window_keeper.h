@@ -2,18 +2,18 @@
 
 class QWidget;
 
-// Window managers draw a minimise button on every frame whatever a window asks for, and stack
-// transient windows in their own ways. The program must still never lose a window that the user
-// has no other way back to: a dialog that holds up the whole program, and the floating manual,
-// whose menu item stays disabled while it is open. Those are brought straight back when a window
-// manager minimises them; one that keeps minimising them is answered at a bounded rate, so that
-// the program never gets into a busy fight with it.
+// Window managers draw a minimise button on every frame whatever a window asks for. The program
+// must still never lose a window that the user has no other way back to: a dialog that holds up
+// the whole program, and the floating manual, whose menu item stays disabled while it is open.
+// When the user minimises one on the workspace they are looking at, it is brought straight back;
+// one that a window manager keeps minimising is answered at a bounded rate, so that the program
+// never gets into a busy fight with it. What a window manager hides for its own reasons (another
+// workspace, showing the desktop) it brings back itself, and is left to it.
 namespace WindowKeeper {
 
-// Starts watching every window of the program; once the Qt application exists.
-void Install();
-
-// Marks a window that is to be brought back whenever it is minimised, though it blocks nothing.
+// Watches a window, from now on, to bring it back whenever the user minimises it. Only on an X
+// server, where the window manager's own record says why a window is hidden; elsewhere a program
+// cannot tell a minimise from a pause of the compositor, and the window is left alone.
 void KeepInReach(QWidget* window);
 
 // Brings a window back from being minimised, shows and raises it, and gives it the focus.

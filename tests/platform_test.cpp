@@ -38,6 +38,7 @@
 #include "platform/text_controls.h"
 #include "platform/timer.h"
 #include "platform/window.h"
+#include "platform/window_keeper.h"
 #include "tests/param_print.h"
 
 namespace {
@@ -1132,6 +1133,19 @@ TEST_F(PlatformTest, GetPictureReadsTheCoverAndNothingElse) {
   }
   EXPECT_TRUE(varied);
   EXPECT_EQ(GetPicture(999), nullptr);
+}
+
+// Off an X server (offscreen here, Wayland for a user) nothing tells a minimise from a pause of
+// the compositor: a kept window stays as the desktop has it.
+TEST_F(PlatformTest, KeptWindowsAreLeftAloneOffAnXServer) {
+  QWidget window;
+  WindowKeeper::KeepInReach(&window);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.setWindowState(Qt::WindowMinimized);
+  // Longer than any keeper waits before it brings a window back.
+  QTest::qWait(400);
+  EXPECT_TRUE(window.isMinimized());
 }
 
 }  // namespace

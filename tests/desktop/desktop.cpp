@@ -252,11 +252,23 @@ void Desktop::CloseSplash() {
 }
 
 void Desktop::MoveSplashAside() {
-  const XWindowId splash = Splash();
+  MoveAside(Splash());
+}
+
+void Desktop::MoveAside(XWindowId window) {
   const QRect main(ScreenPoint(kMainTitle, QPoint(0, 0)), QSize(750, 400));
-  Move(splash, QPoint(0, 0));
-  WaitFor("the splash to move aside",
-          [&] { return !QRect(Origin(splash), Size(splash)).intersects(main); });
+  // Window managers place the main window differently: the window goes to a corner clear of it,
+  // leaving room for a panel at the screen's foot.
+  const QSize screen = ScreenSize(), size = Size(window);
+  QPoint to;
+  for (QPoint corner : {QPoint(0, 0), QPoint(screen.width() - size.width(), 0),
+                        QPoint(0, screen.height() - size.height() - 80)}) {
+    to = corner;
+    if (!QRect(corner, size + QSize(40, 40)).intersects(main)) break;
+  }
+  Move(window, to);
+  WaitFor(Name(window) + " to move aside",
+          [&] { return !QRect(Origin(window), Size(window)).intersects(main); });
 }
 
 long Desktop::Wakeups() const {

@@ -79,8 +79,9 @@ class Desktop : public XDisplay {
   XWindowId Splash();
   // Clicks the splash away and waits until it is gone.
   void CloseSplash();
-  // Drags the splash to the screen's top-left corner, clear of the main window.
+  // Drags the splash, or another window, to a corner of the screen clear of the main window.
   void MoveSplashAside();
+  void MoveAside(XWindowId window);
 
   // How often the program's thread has gone to sleep so far, and so been woken: its voluntary
   // context switches. Being preempted on a busy machine does not count.

@@ -11,9 +11,10 @@
 
 namespace {
 
-// Where a window stands in the window manager's stacking, from the bottom.
+// Where a window stands in the stacking, from the bottom; -1 when it is not there.
 long Level(const std::vector<XWindowId>& stack, XWindowId window) {
-  return std::find(stack.begin(), stack.end(), window) - stack.begin();
+  const auto at = std::find(stack.begin(), stack.end(), window);
+  return at == stack.end() ? -1 : at - stack.begin();
 }
 
 // Whether a window is above every other shown window of the program, and has the focus.
@@ -47,11 +48,10 @@ testing::AssertionResult SettlesOnTop(Desktop& d, XWindowId window,
 // back on top with the focus after each click.
 void ClickEachAndExpectOnTop(Desktop& d, XWindowId dialog, const std::vector<XWindowId>& others) {
   for (XWindowId other : others) {
-    if (!d.Viewable(other)) continue;
     const QPoint at = d.Origin(other) + QPoint(12, 12);
-    ASSERT_TRUE(d.WaitFor("a clear spot of the window", [&] { return d.WindowAt(at) == other; }));
-    // The window manager raises and focuses the clicked window before the program can answer.
-    ASSERT_TRUE(d.ClickFocusing(other, at)) << "the click on " << d.Name(other) << " went astray";
+    ASSERT_TRUE(
+        d.WaitFor("a clear spot of " + d.Name(other), [&] { return d.WindowAt(at) == other; }));
+    ASSERT_TRUE(d.ClickReaches(other, at)) << "the click on " << d.Name(other) << " went astray";
     ASSERT_TRUE(SettlesOnTop(d, dialog, others)) << "after a click on " << d.Name(other);
   }
 }
@@ -59,23 +59,21 @@ void ClickEachAndExpectOnTop(Desktop& d, XWindowId dialog, const std::vector<XWi
 // Places the windows apart, so that each has a spot to click beside the dialogs in the middle.
 void Arrange(Desktop& d, XWindowId window, QPoint to) {
   d.Move(window, to);
-  // The frame goes to the point; the window inside it lies a border and a title bar lower.
-  d.WaitFor("the window moved", [&] {
-    const QPoint off = d.Origin(window) - to;
-    return off.x() >= 0 && off.x() < 20 && off.y() >= 0 && off.y() < 40;
-  });
+  // The window lies a frame's border and title bar off the point, or a little more where the
+  // window manager keeps the frame on the screen.
+  d.WaitFor("the window moved", [&] { return (d.Origin(window) - to).manhattanLength() < 60; });
 }
 
 TEST(DesktopStacking, ABlockingDialogOpensAndStaysAboveEveryWindowWhateverIsClicked) {
   Desktop::Run([](Desktop& d) {
     const XWindowId splash = d.Splash();
     const XWindowId main = d.WindowOf(kMainTitle);
-    d.MoveSplashAside();
     Arrange(d, main, {340, 0});
+    Arrange(d, splash, {0, 0});
     const XWindowId about = OpenFromMenu(d, "Help", "About Skellith...", kAboutTitle);
-    Arrange(d, about, {0, 450});
+    Arrange(d, about, {0, 430});
     const XWindowId manual = OpenFromMenu(d, "Help", "Online manual...", kManualTitle);
-    Arrange(d, manual, {920, 0});
+    Arrange(d, manual, {918, 0});
 
     // The splash waits for the message box to close before its timer closes it.
     ReproduceToTheCeiling(d);
@@ -93,7 +91,7 @@ TEST(DesktopStacking, ABlockingDialogOpensAndStaysAboveEveryWindowWhateverIsClic
 
     // The manual floats above the document windows, whichever of them the user brings up.
     const XWindowId mutations = OpenFromMenu(d, "Window", "Mutation's Role", kMutationsTitle);
-    Arrange(d, mutations, {520, 380});
+    Arrange(d, mutations, {520, 460});
     for (const char* title : {kMainTitle, kMutationsTitle}) {
       const XWindowId clicked = d.WindowOf(title);
       const XWindowId other = clicked == main ? mutations : main;
@@ -103,26 +101,45 @@ TEST(DesktopStacking, ABlockingDialogOpensAndStaysAboveEveryWindowWhateverIsClic
         return Level(stack, clicked) > Level(stack, other);
       });
       const auto stack = d.Stacking();
+      EXPECT_TRUE(d.Viewable(manual)) << "the manual unseen";
       EXPECT_GT(Level(stack, manual), Level(stack, clicked))
           << "the manual under " << d.Name(clicked);
     }
   });
 }
 
+using Seconds = std::chrono::duration<double>;
+
 // Minimises the window the way a window manager's button does; it must come straight back.
 testing::AssertionResult ComesBackFromMinimising(Desktop& d, XWindowId window, XWindowId main) {
   if (!d.Minimise(window)) return testing::AssertionFailure() << "the window was not minimised";
+  const auto gone = std::chrono::steady_clock::now();
+  d.WaitFor(d.Name(window) + " back", [&] { return d.Viewable(window); });
+  std::printf("%s back %.0f ms after it went\n", d.Name(window).c_str(),
+              1000 * Seconds(std::chrono::steady_clock::now() - gone).count());
   return SettlesOnTop(d, window, {main});
 }
 
-// Minimises the window again whenever it is shown, as a window manager at odds with the program
-// might: the program must answer at a bounded rate, and have the window back once that stops.
+// Minimises the window again the moment it is shown, as a window manager at odds with the program
+// might, round after round: the program must answer at a bounded rate and never lose the window.
+// A minimise that lands hard on a restore is one that Qt can miss.
 testing::AssertionResult OutlastsAMinimisingFight(Desktop& d, XWindowId window, XWindowId main) {
-  constexpr auto kFight = 3s;
+  // Where the window manager offers no minimise it brings the window back itself, and the fight
+  // would be between it and this script.
+  if (!d.Minimisable(window)) {
+    std::printf("skipped the fight: %s offers no minimise for %s\n", d.WindowManager().c_str(),
+                d.Name(window).c_str());
+    return testing::AssertionSuccess();
+  }
+  constexpr int kRounds = 10;
   const double cpu = d.ProgramCpuSeconds();
-  d.KeepMinimising(window, kFight);
-  const double share = (d.ProgramCpuSeconds() - cpu) / std::chrono::seconds(kFight).count();
-  std::printf("%s fought over: %.1f %% of a core\n", d.Name(window).c_str(), 100 * share);
+  const auto start = std::chrono::steady_clock::now();
+  const int rounds = d.KeepMinimising(window, kRounds);
+  const double took = Seconds(std::chrono::steady_clock::now() - start).count();
+  const double share = (d.ProgramCpuSeconds() - cpu) / took;
+  std::printf("%s fought over for %d rounds in %.1f s: %.1f %% of a core\n", d.Name(window).c_str(),
+              rounds, took, 100 * share);
+  if (rounds < kRounds) return testing::AssertionFailure() << "lost after " << rounds << " rounds";
   // Answering every minimise at once takes 15 to 20 % here, a bounded answer under 3 %.
   if (share > 0.05) return testing::AssertionFailure() << 100 * share << " % of a core";
   return SettlesOnTop(d, window, {main});

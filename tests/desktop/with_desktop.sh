@@ -1,18 +1,40 @@
 #!/usr/bin/env bash
-# Runs a command on a virtual X server of its own with the openbox window manager, then stops
-# those two, and only those. The command gets DISPLAY; its exit status is this script's.
+# Runs a command on a virtual X server of its own with a window manager (--wm openbox, fluxbox,
+# metacity or xfwm4; openbox when not given), then stops what it started, and only that. The
+# command gets DISPLAY and SKELLITH_WM; its exit status is this script's.
 set -euo pipefail
 
+wm_name=openbox
+if [ "${1:-}" = "--wm" ]; then
+  wm_name=$2
+  shift 2
+fi
+case "$wm_name" in
+  openbox) wm_command=(openbox --sm-disable) ;;
+  fluxbox) wm_command=(fluxbox) ;;
+  metacity) wm_command=(metacity --sm-disable --no-composite) ;;
+  xfwm4) wm_command=(xfwm4 --compositor=off --sm-client-disable) ;;
+  *)
+    echo "with_desktop: no window manager $wm_name (openbox, fluxbox, metacity, xfwm4)" >&2
+    exit 2
+    ;;
+esac
+
 work=$(mktemp -d)
-server=""
-wm=""
+pids=()
 stop() {
   # Under set -e a failing kill or wait (a killed child returns non-zero) would end this early and
-  # leave the server running.
+  # leave the server running. The last started goes first; one that hangs in its own shutdown (as
+  # fluxbox now and then does) is killed outright after a few seconds.
   set +e
-  for pid in $wm $server; do
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null
+    for _ in $(seq 50); do
+      kill -0 "${pids[i]}" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "${pids[i]}" 2>/dev/null
+    wait "${pids[i]}" 2>/dev/null
   done
   rm -rf "$work"
 }
@@ -22,7 +44,7 @@ trap stop EXIT
 mkfifo "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
   >"$work/xvfb.log" 2>&1 &
-server=$!
+pids+=($!)
 if ! read -r -t 30 number <"$work/display"; then
   echo "with_desktop: the X server did not start" >&2
   cat "$work/xvfb.log" >&2
@@ -30,17 +52,41 @@ if ! read -r -t 30 number <"$work/display"; then
 fi
 export DISPLAY=":$number"
 export XDG_RUNTIME_DIR="$work"
+export SKELLITH_WM="$wm_name"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# The window managers keep their settings in a home, and xfwm4 reads them over a session bus:
+# each gets fresh ones of its own, with the defaults, so that the user's own never count.
+mkdir -p "$work/home"
+wm_env=(HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" GSETTINGS_BACKEND=memory)
+if [ "$wm_name" = fluxbox ]; then
+  # Without a wallpaper setter fluxbox puts up a message about it.
+  mkdir -p "$work/home/.fluxbox"
+  echo "session.styleOverlay: $work/home/.fluxbox/overlay" >"$work/home/.fluxbox/init"
+  echo "background: none" >"$work/home/.fluxbox/overlay"
+fi
+if [ "$wm_name" = xfwm4 ]; then
+  mkfifo "$work/bus"
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" \
+    >"$work/dbus.log" 2>&1 &
+  pids+=($!)
+  if ! read -r -t 30 bus <"$work/bus"; then
+    echo "with_desktop: the session bus did not start" >&2
+    exit 1
+  fi
+  wm_env+=(DBUS_SESSION_BUS_ADDRESS="$bus")
+fi
+
+env "${wm_env[@]}" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
 wm=$!
+pids+=($wm)
 for _ in $(seq 600); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
   kill -0 "$wm" 2>/dev/null || break
   sleep 0.05
 done
 if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
-  echo "with_desktop: the window manager did not start" >&2
-  cat "$work/openbox.log" >&2
+  echo "with_desktop: $wm_name did not start" >&2
+  cat "$work/wm.log" >&2
   exit 1
 fi
 

@@ -7,6 +7,7 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -74,14 +75,14 @@ unsigned long XDisplay::Atom(const char* name) const {
   return XInternAtom(display_, name, False);
 }
 
-std::vector<unsigned long> XDisplay::RootProperty(const char* name) const {
+std::vector<unsigned long> XDisplay::Property(XWindowId window, const char* name) const {
   ::Atom type;
   int format;
   unsigned long count, after;
   unsigned char* data = nullptr;
   std::vector<unsigned long> values;
-  if (XGetWindowProperty(display_, DefaultRootWindow(display_), Atom(name), 0, 4096, False,
-                         AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+  if (XGetWindowProperty(display_, window, Atom(name), 0, 4096, False, AnyPropertyType, &type,
+                         &format, &count, &after, &data) == Success &&
       data && format == 32) {
     // Xlib hands 32-bit properties back as longs.
     const auto* longs = reinterpret_cast<const unsigned long*>(data);
@@ -91,8 +92,98 @@ std::vector<unsigned long> XDisplay::RootProperty(const char* name) const {
   return values;
 }
 
+std::vector<unsigned long> XDisplay::RootProperty(const char* name) const {
+  return Property(DefaultRootWindow(display_), name);
+}
+
+void XDisplay::Request(XWindowId window, const char* type, std::initializer_list<long> data) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = window;
+  e.xclient.message_type = Atom(type);
+  e.xclient.format = 32;
+  std::copy(data.begin(), data.end(), e.xclient.data.l);
+  XSendEvent(display_, DefaultRootWindow(display_), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  Sync();
+}
+
+std::string XDisplay::WindowManager() const {
+  const auto check = RootProperty("_NET_SUPPORTING_WM_CHECK");
+  ::Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::string name = "the window manager";
+  if (!check.empty() &&
+      XGetWindowProperty(display_, check.front(), Atom("_NET_WM_NAME"), 0, 256, False,
+                         AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+      data && format == 8) {
+    name.assign(reinterpret_cast<const char*>(data), count);
+  }
+  if (data) XFree(data);
+  return name;
+}
+
+bool XDisplay::Supports(const char* hint) const {
+  const auto supported = RootProperty("_NET_SUPPORTED");
+  return std::count(supported.begin(), supported.end(), Atom(hint)) > 0;
+}
+
+bool XDisplay::Minimisable(XWindowId window) const {
+  const auto actions = Property(window, "_NET_WM_ALLOWED_ACTIONS");
+  return std::count(actions.begin(), actions.end(), Atom("_NET_WM_ACTION_MINIMIZE")) > 0;
+}
+
+void XDisplay::SwitchToWorkspace(unsigned long number) {
+  Request(DefaultRootWindow(display_), "_NET_CURRENT_DESKTOP", {long(number), CurrentTime});
+}
+
+unsigned long XDisplay::CurrentWorkspace() const {
+  const auto current = RootProperty("_NET_CURRENT_DESKTOP");
+  return current.empty() ? 0 : current.front();
+}
+
+unsigned long XDisplay::WorkspaceOf(XWindowId window) const {
+  const auto desktop = Property(window, "_NET_WM_DESKTOP");
+  return desktop.empty() ? 0 : desktop.front();
+}
+
+void XDisplay::ShowDesktop(bool on) {
+  Request(DefaultRootWindow(display_), "_NET_SHOWING_DESKTOP", {on});
+}
+
+bool XDisplay::ShowingDesktop() const {
+  const auto showing = RootProperty("_NET_SHOWING_DESKTOP");
+  return !showing.empty() && showing.front() != 0;
+}
+
 std::vector<XWindowId> XDisplay::Stacking() const {
-  return RootProperty("_NET_CLIENT_LIST_STACKING");
+  // As the X server stacks their frames: fluxbox keeps its list in the order the windows were
+  // mapped.
+  auto frameOf = [this](XWindowId w) {
+    for (;;) {
+      ::Window root, parent, *children = nullptr;
+      unsigned count;
+      const bool known = XQueryTree(display_, w, &root, &parent, &children, &count);
+      if (children) XFree(children);
+      if (!known || parent == root) return w;
+      w = parent;
+    }
+  };
+  std::vector<std::pair<XWindowId, XWindowId>> frames;
+  for (XWindowId w : RootProperty("_NET_CLIENT_LIST_STACKING")) frames.emplace_back(frameOf(w), w);
+  ::Window root, parent, *top = nullptr;
+  unsigned count = 0;
+  XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &top, &count);
+  std::vector<XWindowId> stack;
+  for (unsigned i = 0; i < count; ++i) {
+    for (const auto& [frame, w] : frames) {
+      if (frame == top[i]) stack.push_back(w);
+    }
+  }
+  if (top) XFree(top);
+  return stack;
 }
 
 XWindowId XDisplay::Active() const {
@@ -139,7 +230,7 @@ void XDisplay::Resize(XWindowId window, QSize size) {
 }
 
 bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
-                          const std::function<void()>& action) {
+                          const std::function<void()>& action, const char* property) {
   // Selected before the action, so that a change undone again at once is still seen.
   XSelectInput(display_, window, mask);
   Sync();
@@ -149,7 +240,7 @@ bool XDisplay::AwaitEvent(XWindowId window, long mask, int type,
   const auto until = std::chrono::steady_clock::now() + kPatience;
   while (!seen && std::chrono::steady_clock::now() < until) {
     if (XCheckTypedWindowEvent(display_, window, type, &e)) {
-      seen = true;
+      seen = !property || e.xproperty.atom == Atom(property);
     } else {
       std::this_thread::sleep_for(2ms);
     }
@@ -167,45 +258,43 @@ void XDisplay::StopWatching(XWindowId window, long mask) {
 }
 
 void XDisplay::RequestMinimise(XWindowId window) {
-  XEvent e{};
-  e.xclient.type = ClientMessage;
-  e.xclient.window = window;
-  e.xclient.message_type = Atom("WM_CHANGE_STATE");
-  e.xclient.format = 32;
-  e.xclient.data.l[0] = IconicState;
-  XSendEvent(display_, DefaultRootWindow(display_), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &e);
-  Sync();
+  Request(window, "WM_CHANGE_STATE", {IconicState});
 }
 
 bool XDisplay::Minimise(XWindowId window) {
   return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] { RequestMinimise(window); });
 }
 
-void XDisplay::KeepMinimising(XWindowId window, std::chrono::milliseconds during) {
+int XDisplay::KeepMinimising(XWindowId window, int rounds) {
   XSelectInput(display_, window, StructureNotifyMask);
   if (Viewable(window)) RequestMinimise(window);
   pollfd connection{ConnectionNumber(display_), POLLIN, 0};
-  for (const auto until = std::chrono::steady_clock::now() + during;
-       std::chrono::steady_clock::now() < until;) {
+  int made = 0;
+  for (const auto until = std::chrono::steady_clock::now() + kPatience;
+       made < rounds && std::chrono::steady_clock::now() < until;) {
     XEvent e;
     if (XCheckTypedWindowEvent(display_, window, MapNotify, &e)) {
       RequestMinimise(window);
+      ++made;
     } else {
       poll(&connection, 1, 1);
     }
   }
   StopWatching(window, StructureNotifyMask);
+  return made;
 }
 
-bool XDisplay::ClickFocusing(XWindowId window, QPoint at) {
-  return AwaitEvent(window, FocusChangeMask, FocusIn, [&] { Click(at); });
+bool XDisplay::ClickReaches(XWindowId window, QPoint at) {
+  // The program stamps a press as the user's latest activity on the window it came to, or on a
+  // helper window named there, whether or not the window manager then gives that window the focus.
+  const auto helper = Property(window, "_NET_WM_USER_TIME_WINDOW");
+  return AwaitEvent(
+      helper.empty() ? window : helper.front(), PropertyChangeMask, PropertyNotify,
+      [&] { Click(at); }, "_NET_WM_USER_TIME");
 }
 
 QImage XDisplay::Grab(const QRect& area) const {
-  const QRect screen(0, 0, DisplayWidth(display_, DefaultScreen(display_)),
-                     DisplayHeight(display_, DefaultScreen(display_)));
-  const QRect r = area & screen;
+  const QRect r = area & QRect(QPoint(0, 0), ScreenSize());
   QImage image(area.size(), QImage::Format_RGB32);
   image.fill(Qt::black);
   if (r.isEmpty()) return image;
@@ -224,6 +313,10 @@ QImage XDisplay::Grab(const QRect& area) const {
 }
 
 QImage XDisplay::Screen() const {
-  return Grab(QRect(0, 0, DisplayWidth(display_, DefaultScreen(display_)),
-                    DisplayHeight(display_, DefaultScreen(display_))));
+  return Grab(QRect(QPoint(0, 0), ScreenSize()));
+}
+
+QSize XDisplay::ScreenSize() const {
+  return {DisplayWidth(display_, DefaultScreen(display_)),
+          DisplayHeight(display_, DefaultScreen(display_))};
 }

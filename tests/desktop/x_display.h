@@ -39,7 +39,7 @@ class XDisplay {
   // Digits and lower-case letters, one key each.
   void Type(const std::string& text);
 
-  // Client windows from bottom to top, as the window manager stacks them.
+  // Client windows from bottom to top, as the screen stacks them.
   std::vector<XWindowId> Stacking() const;
   // The window the window manager says is active, 0 when none.
   XWindowId Active() const;
@@ -55,23 +55,42 @@ class XDisplay {
   // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
   // returns whether it took the window off the screen.
   bool Minimise(XWindowId window);
-  // Minimises the window again the moment it is mapped, for a while.
-  void KeepMinimising(XWindowId window, std::chrono::milliseconds during);
-  // Clicks a window and returns whether the window manager gave it the focus, however briefly.
-  bool ClickFocusing(XWindowId window, QPoint at);
+  // Minimises the window again the moment it is mapped, for a number of rounds or until the
+  // patience runs out, and returns the rounds it made.
+  int KeepMinimising(XWindowId window, int rounds);
+  // Whether the window manager offers the user to minimise the window.
+  bool Minimisable(XWindowId window) const;
+
+  // The window manager's name for itself.
+  std::string WindowManager() const;
+  // Workspaces and "show desktop", asked of the window manager as a pager or its keys do.
+  bool Supports(const char* hint) const;
+  void SwitchToWorkspace(unsigned long number);
+  unsigned long CurrentWorkspace() const;
+  // The workspace a window is on, as the window manager records it.
+  unsigned long WorkspaceOf(XWindowId window) const;
+  void ShowDesktop(bool on);
+  bool ShowingDesktop() const;
+  // Clicks a window and returns whether the click reached it: the program had the press there.
+  bool ClickReaches(XWindowId window, QPoint at);
 
   // What the screen shows in a rectangle of screen coordinates.
   QImage Grab(const QRect& area) const;
   QImage Screen() const;
+  QSize ScreenSize() const;
 
  private:
   unsigned long Atom(const char* name) const;
   void RequestMinimise(XWindowId window);
-  // Does the action and waits for an event of that type on the window.
-  bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action);
+  // Does the action and waits for an event of that type on the window (a change of that property).
+  bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action,
+                  const char* property = nullptr);
   // Stops selecting the window's events and drops those already come.
   void StopWatching(XWindowId window, long mask);
+  std::vector<unsigned long> Property(XWindowId window, const char* name) const;
   std::vector<unsigned long> RootProperty(const char* name) const;
+  // Sends the window manager a request about a window (the root for the whole desktop).
+  void Request(XWindowId window, const char* type, std::initializer_list<long> data);
   void Sync() const;
 
   _XDisplay* display_;
