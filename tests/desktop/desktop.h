@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <future>
 #include <memory>
@@ -18,6 +19,12 @@ class Window;
 
 inline constexpr const char* kMainTitle = "Darwin's Theory";
 inline constexpr const char* kSplashTitle = "";
+
+// The window manager that the desktop stage started, to name it where it cannot do something.
+inline std::string WindowManager() {
+  const char* name = std::getenv("SKELLITH_WM");
+  return name ? name : "the window manager";
+}
 
 // One run of the real program with a user at a real desktop. The program runs on the main thread
 // exactly as main() starts it; the user's script runs on a thread of its own and acts only through

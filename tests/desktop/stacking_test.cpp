@@ -112,7 +112,12 @@ using Seconds = std::chrono::duration<double>;
 
 // Minimises the window the way a window manager's button does; it must come straight back.
 testing::AssertionResult ComesBackFromMinimising(Desktop& d, XWindowId window, XWindowId main) {
-  if (!d.Minimise(window)) return testing::AssertionFailure() << "the window was not minimised";
+  if (!d.Minimise(window)) {
+    if (d.Minimisable(window)) return testing::AssertionFailure() << "the window was not minimised";
+    std::printf("skipped: %s offers no minimise for %s, and did not minimise it\n",
+                WindowManager().c_str(), d.Name(window).c_str());
+    return testing::AssertionSuccess();
+  }
   const auto gone = std::chrono::steady_clock::now();
   d.WaitFor(d.Name(window) + " back", [&] { return d.Viewable(window); });
   std::printf("%s back %.0f ms after it went\n", d.Name(window).c_str(),
@@ -127,19 +132,18 @@ testing::AssertionResult OutlastsAMinimisingFight(Desktop& d, XWindowId window, 
   // Where the window manager offers no minimise it brings the window back itself, and the fight
   // would be between it and this script.
   if (!d.Minimisable(window)) {
-    std::printf("skipped the fight: %s offers no minimise for %s\n", d.WindowManager().c_str(),
+    std::printf("skipped a fight: %s offers no minimise for %s\n", WindowManager().c_str(),
                 d.Name(window).c_str());
     return testing::AssertionSuccess();
   }
-  constexpr int kRounds = 10;
+  constexpr auto kFight = 3s;
   const double cpu = d.ProgramCpuSeconds();
-  const auto start = std::chrono::steady_clock::now();
-  const int rounds = d.KeepMinimising(window, kRounds);
-  const double took = Seconds(std::chrono::steady_clock::now() - start).count();
-  const double share = (d.ProgramCpuSeconds() - cpu) / took;
-  std::printf("%s fought over for %d rounds in %.1f s: %.1f %% of a core\n", d.Name(window).c_str(),
-              rounds, took, 100 * share);
-  if (rounds < kRounds) return testing::AssertionFailure() << "lost after " << rounds << " rounds";
+  const int rounds = d.KeepMinimising(window, kFight);
+  const double share = (d.ProgramCpuSeconds() - cpu) / Seconds(kFight).count();
+  std::printf("%s fought over for %d rounds: %.1f %% of a core\n", d.Name(window).c_str(), rounds,
+              100 * share);
+  // The window comes back at least every quarter of a second: a lost one stops the rounds.
+  if (rounds < 10) return testing::AssertionFailure() << "back only " << rounds << " times";
   // Answering every minimise at once takes 15 to 20 % here, a bounded answer under 3 %.
   if (share > 0.05) return testing::AssertionFailure() << 100 * share << " % of a core";
   return SettlesOnTop(d, window, {main});
@@ -168,7 +172,7 @@ TEST(DesktopStacking, NoWindowWithoutAnotherWayBackStaysMinimised) {
 
     // About comes back when it is chosen again.
     const XWindowId about = OpenFromMenu(d, "Help", "About Skellith...", kAboutTitle);
-    ASSERT_TRUE(d.Minimise(about));
+    ASSERT_TRUE(d.Minimise(about) || !d.Minimisable(about)) << "About was not minimised";
     d.ChooseMenu("Help", "About Skellith...");
     ASSERT_TRUE(SettlesOnTop(d, about, {main})) << "About stayed minimised";
 

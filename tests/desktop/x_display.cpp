@@ -20,6 +20,7 @@ XDisplay::XDisplay() : display_(XOpenDisplay(nullptr)) {
     XCloseDisplay(display_);
     throw std::runtime_error("the X server has no XTest extension");
   }
+  root_ = DefaultRootWindow(display_);
 }
 
 XDisplay::~XDisplay() {
@@ -92,8 +93,14 @@ std::vector<unsigned long> XDisplay::Property(XWindowId window, const char* name
   return values;
 }
 
-std::vector<unsigned long> XDisplay::RootProperty(const char* name) const {
-  return Property(DefaultRootWindow(display_), name);
+unsigned long XDisplay::Value(XWindowId window, const char* name) const {
+  const auto values = Property(window, name);
+  return values.empty() ? 0 : values.front();
+}
+
+bool XDisplay::Lists(XWindowId window, const char* name, const char* atom) const {
+  const auto atoms = Property(window, name);
+  return std::count(atoms.begin(), atoms.end(), Atom(atom)) > 0;
 }
 
 void XDisplay::Request(XWindowId window, const char* type, std::initializer_list<long> data) {
@@ -103,59 +110,8 @@ void XDisplay::Request(XWindowId window, const char* type, std::initializer_list
   e.xclient.message_type = Atom(type);
   e.xclient.format = 32;
   std::copy(data.begin(), data.end(), e.xclient.data.l);
-  XSendEvent(display_, DefaultRootWindow(display_), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &e);
+  XSendEvent(display_, root_, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
   Sync();
-}
-
-std::string XDisplay::WindowManager() const {
-  const auto check = RootProperty("_NET_SUPPORTING_WM_CHECK");
-  ::Atom type;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = nullptr;
-  std::string name = "the window manager";
-  if (!check.empty() &&
-      XGetWindowProperty(display_, check.front(), Atom("_NET_WM_NAME"), 0, 256, False,
-                         AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
-      data && format == 8) {
-    name.assign(reinterpret_cast<const char*>(data), count);
-  }
-  if (data) XFree(data);
-  return name;
-}
-
-bool XDisplay::Supports(const char* hint) const {
-  const auto supported = RootProperty("_NET_SUPPORTED");
-  return std::count(supported.begin(), supported.end(), Atom(hint)) > 0;
-}
-
-bool XDisplay::Minimisable(XWindowId window) const {
-  const auto actions = Property(window, "_NET_WM_ALLOWED_ACTIONS");
-  return std::count(actions.begin(), actions.end(), Atom("_NET_WM_ACTION_MINIMIZE")) > 0;
-}
-
-void XDisplay::SwitchToWorkspace(unsigned long number) {
-  Request(DefaultRootWindow(display_), "_NET_CURRENT_DESKTOP", {long(number), CurrentTime});
-}
-
-unsigned long XDisplay::CurrentWorkspace() const {
-  const auto current = RootProperty("_NET_CURRENT_DESKTOP");
-  return current.empty() ? 0 : current.front();
-}
-
-unsigned long XDisplay::WorkspaceOf(XWindowId window) const {
-  const auto desktop = Property(window, "_NET_WM_DESKTOP");
-  return desktop.empty() ? 0 : desktop.front();
-}
-
-void XDisplay::ShowDesktop(bool on) {
-  Request(DefaultRootWindow(display_), "_NET_SHOWING_DESKTOP", {on});
-}
-
-bool XDisplay::ShowingDesktop() const {
-  const auto showing = RootProperty("_NET_SHOWING_DESKTOP");
-  return !showing.empty() && showing.front() != 0;
 }
 
 std::vector<XWindowId> XDisplay::Stacking() const {
@@ -175,7 +131,7 @@ std::vector<XWindowId> XDisplay::Stacking() const {
   for (XWindowId w : RootProperty("_NET_CLIENT_LIST_STACKING")) frames.emplace_back(frameOf(w), w);
   ::Window root, parent, *top = nullptr;
   unsigned count = 0;
-  XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &top, &count);
+  XQueryTree(display_, root_, &root, &parent, &top, &count);
   std::vector<XWindowId> stack;
   for (unsigned i = 0; i < count; ++i) {
     for (const auto& [frame, w] : frames) {
@@ -209,7 +165,7 @@ std::string XDisplay::Name(XWindowId window) const {
 QPoint XDisplay::Origin(XWindowId window) const {
   int x = 0, y = 0;
   Window child;
-  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  XTranslateCoordinates(display_, window, root_, 0, 0, &x, &y, &child);
   return {x, y};
 }
 
@@ -265,13 +221,13 @@ bool XDisplay::Minimise(XWindowId window) {
   return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] { RequestMinimise(window); });
 }
 
-int XDisplay::KeepMinimising(XWindowId window, int rounds) {
+int XDisplay::KeepMinimising(XWindowId window, std::chrono::milliseconds during) {
   XSelectInput(display_, window, StructureNotifyMask);
   if (Viewable(window)) RequestMinimise(window);
   pollfd connection{ConnectionNumber(display_), POLLIN, 0};
   int made = 0;
-  for (const auto until = std::chrono::steady_clock::now() + kPatience;
-       made < rounds && std::chrono::steady_clock::now() < until;) {
+  for (const auto until = std::chrono::steady_clock::now() + during;
+       std::chrono::steady_clock::now() < until;) {
     XEvent e;
     if (XCheckTypedWindowEvent(display_, window, MapNotify, &e)) {
       RequestMinimise(window);
@@ -298,8 +254,7 @@ QImage XDisplay::Grab(const QRect& area) const {
   QImage image(area.size(), QImage::Format_RGB32);
   image.fill(Qt::black);
   if (r.isEmpty()) return image;
-  XImage* x = XGetImage(display_, DefaultRootWindow(display_), r.x(), r.y(), r.width(), r.height(),
-                        AllPlanes, ZPixmap);
+  XImage* x = XGetImage(display_, root_, r.x(), r.y(), r.width(), r.height(), AllPlanes, ZPixmap);
   if (!x) return image;
   for (int row = 0; row < r.height(); ++row) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(row + r.y() - area.y()));

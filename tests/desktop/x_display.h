@@ -55,22 +55,21 @@ class XDisplay {
   // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
   // returns whether it took the window off the screen.
   bool Minimise(XWindowId window);
-  // Minimises the window again the moment it is mapped, for a number of rounds or until the
-  // patience runs out, and returns the rounds it made.
-  int KeepMinimising(XWindowId window, int rounds);
+  // Minimises the window again the moment it is mapped, for a while, and returns how often.
+  int KeepMinimising(XWindowId window, std::chrono::milliseconds during);
   // Whether the window manager offers the user to minimise the window.
-  bool Minimisable(XWindowId window) const;
+  bool Minimisable(XWindowId w) const {
+    return Lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MINIMIZE");
+  }
 
-  // The window manager's name for itself.
-  std::string WindowManager() const;
-  // Workspaces and "show desktop", asked of the window manager as a pager or its keys do.
-  bool Supports(const char* hint) const;
-  void SwitchToWorkspace(unsigned long number);
-  unsigned long CurrentWorkspace() const;
-  // The workspace a window is on, as the window manager records it.
-  unsigned long WorkspaceOf(XWindowId window) const;
-  void ShowDesktop(bool on);
-  bool ShowingDesktop() const;
+  // Workspaces and "show desktop", asked of the window manager as a pager or its keys do, and
+  // read from its record; WorkspaceOf is the workspace a window is on.
+  bool Supports(const char* hint) const { return Lists(root_, "_NET_SUPPORTED", hint); }
+  void SwitchToWorkspace(long number) { Request(root_, "_NET_CURRENT_DESKTOP", {number}); }
+  unsigned long CurrentWorkspace() const { return Value(root_, "_NET_CURRENT_DESKTOP"); }
+  unsigned long WorkspaceOf(XWindowId w) const { return Value(w, "_NET_WM_DESKTOP"); }
+  void ShowDesktop(bool on) { Request(root_, "_NET_SHOWING_DESKTOP", {on}); }
+  bool ShowingDesktop() const { return Value(root_, "_NET_SHOWING_DESKTOP"); }
   // Clicks a window and returns whether the click reached it: the program had the press there.
   bool ClickReaches(XWindowId window, QPoint at);
 
@@ -88,10 +87,14 @@ class XDisplay {
   // Stops selecting the window's events and drops those already come.
   void StopWatching(XWindowId window, long mask);
   std::vector<unsigned long> Property(XWindowId window, const char* name) const;
-  std::vector<unsigned long> RootProperty(const char* name) const;
+  std::vector<unsigned long> RootProperty(const char* name) const { return Property(root_, name); }
+  // A property's first value, 0 when there is none; whether a list of atoms holds one.
+  unsigned long Value(XWindowId window, const char* name) const;
+  bool Lists(XWindowId window, const char* name, const char* atom) const;
   // Sends the window manager a request about a window (the root for the whole desktop).
   void Request(XWindowId window, const char* type, std::initializer_list<long> data);
   void Sync() const;
 
   _XDisplay* display_;
+  XWindowId root_;
 };
