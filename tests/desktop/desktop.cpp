@@ -80,6 +80,8 @@ void Desktop::Run(const Script& script) {
   // The program's Qt application exists before the user can ask it anything.
   EnsureQtApplication();
   Desktop desktop;
+  // One that died after the last run is being started again: the program's windows must meet it.
+  desktop.WaitFor("a window manager", [&] { return desktop.WindowManagerRuns(); });
   desktop.uiThread_ = gettid();
   ClickWatch clicks;
   qApp->installEventFilter(&clicks);

@@ -12,7 +12,7 @@ fi
 case "$wm_name" in
   openbox) wm_command=(openbox --sm-disable) ;;
   fluxbox) wm_command=(fluxbox) ;;
-  metacity) wm_command=(metacity --sm-disable --no-composite) ;;
+  metacity) wm_command=(metacity --sm-disable --compositor=none) ;;
   xfwm4) wm_command=(xfwm4 --compositor=off --sm-client-disable) ;;
   *)
     echo "with_desktop: no window manager $wm_name (openbox, fluxbox, metacity, xfwm4)" >&2
@@ -22,20 +22,22 @@ esac
 
 work=$(mktemp -d)
 pids=()
+# Stops a process; one that hangs in its own shutdown (as fluxbox now and then does) is killed
+# outright after a few seconds.
+end() {
+  kill "$1" 2>/dev/null
+  for _ in $(seq 50); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
 stop() {
   # Under set -e a failing kill or wait (a killed child returns non-zero) would end this early and
-  # leave the server running. The last started goes first; one that hangs in its own shutdown (as
-  # fluxbox now and then does) is killed outright after a few seconds.
+  # leave the server running. The last started goes first.
   set +e
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    for _ in $(seq 50); do
-      kill -0 "${pids[i]}" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -KILL "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
-  done
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do end "${pids[i]}"; done
   rm -rf "$work"
 }
 trap stop EXIT
@@ -76,12 +78,24 @@ if [ "$wm_name" = xfwm4 ]; then
   wm_env+=(DBUS_SESSION_BUS_ADDRESS="$bus")
 fi
 
-env "${wm_env[@]}" "${wm_command[@]}" >"$work/wm.log" 2>&1 &
-wm=$!
-pids+=($wm)
+# A window manager that dies (metacity now and then does on a busy machine) is started again, and
+# says so, so that one crash between two tests does not fail all that follow.
+supervise() {
+  # The X server goes next: nothing is lost by stopping the window manager outright.
+  trap 'kill -KILL "$wm"; wait "$wm" 2>/dev/null; exit 0' TERM
+  while :; do
+    env "${wm_env[@]}" "${wm_command[@]}" >>"$work/wm.log" 2>&1 &
+    wm=$!
+    wait "$wm" && status=0 || status=$?
+    echo "with_desktop: $wm_name ended with status $status; starting it again" >&2
+    tail -n 12 "$work/wm.log" >&2
+    sleep 0.1
+  done
+}
+supervise &
+pids+=($!)
 for _ in $(seq 600); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  kill -0 "$wm" 2>/dev/null || break
   sleep 0.05
 done
 if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then

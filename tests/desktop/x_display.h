@@ -62,6 +62,11 @@ class XDisplay {
     return Lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MINIMIZE");
   }
 
+  // Whether a window manager runs: its check window is there, and names itself.
+  bool WindowManagerRuns() const {
+    const XWindowId check = Value(root_, "_NET_SUPPORTING_WM_CHECK");
+    return check && Value(check, "_NET_SUPPORTING_WM_CHECK") == check;
+  }
   // Workspaces and "show desktop", asked of the window manager as a pager or its keys do, and
   // read from its record; WorkspaceOf is the workspace a window is on.
   bool Supports(const char* hint) const { return Lists(root_, "_NET_SUPPORTED", hint); }
