@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,6 +30,13 @@ QAction* ActionTitled(const QList<QAction*>& actions, const std::string& text) {
     if (a->text().toStdString() == text) return a;
   }
   return nullptr;
+}
+
+// How often the desktop stage has had to start its window manager again.
+long WindowManagerRestarts() {
+  const char* restarts = std::getenv("SKELLITH_WM_RESTARTS");
+  if (!restarts || !std::filesystem::exists(restarts)) return 0;
+  return long(std::filesystem::file_size(restarts));
 }
 
 }  // namespace
@@ -81,7 +89,8 @@ void Desktop::Run(const Script& script) {
   EnsureQtApplication();
   Desktop desktop;
   // One that died after the last run is being started again: the program's windows must meet it.
-  desktop.WaitFor("a window manager", [&] { return desktop.WindowManagerRuns(); });
+  desktop.WaitFor("a window manager", [&] { return desktop.WindowManagerCheck() != 0; });
+  desktop.wmRestarts_ = WindowManagerRestarts();
   desktop.uiThread_ = gettid();
   ClickWatch clicks;
   qApp->installEventFilter(&clicks);
@@ -103,15 +112,18 @@ void Desktop::Run(const Script& script) {
       });
     }
   });
-  struct Joiner {
-    Desktop& desktop;
-    std::thread& user;
-    ~Joiner() {
-      desktop.running_ = false;
-      user.join();
-    }
-  } joiner{desktop, user};
-  RunSkellith();
+  {
+    struct Joiner {
+      Desktop& desktop;
+      std::thread& user;
+      ~Joiner() {
+        desktop.running_ = false;
+        user.join();
+      }
+    } joiner{desktop, user};
+    RunSkellith();
+  }
+  if (desktop.wmDied_) GTEST_SKIP() << WindowManager() << " died during the run";
 }
 
 void Desktop::Post(std::function<void()> task) {
@@ -125,6 +137,12 @@ bool Desktop::WaitFor(const std::string& what, const std::function<bool()>& cond
   const auto until = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {
     if (std::chrono::steady_clock::now() > until) {
+      // A window manager that died meanwhile (metacity now and then does on a busy machine) leaves
+      // nothing to judge.
+      if (WindowManagerRestarts() != wmRestarts_) {
+        wmDied_ = true;
+        throw ScriptEnded{};
+      }
       failed_ = true;
       ADD_FAILURE() << "waited " << timeout.count() << " ms in vain for " << what
                     << "; screenshot: " << SaveFailureScreen();

@@ -35,9 +35,9 @@ class Desktop : public XDisplay {
   using Script = std::function<void(Desktop&)>;
 
   // Returns once the program has ended. A script that ends with the program still running quits
-  // it; a test that failed leaves a screenshot first. The script ends early at its first wait
-  // after a failed one (clicks wait too), and when the program stops answering: what follows
-  // would only wait in vain as well.
+  // it; a test that failed leaves a screenshot first. A run whose window manager died is skipped.
+  // The script ends early at its first wait after a failed one (clicks wait too), and when the
+  // program stops answering: what follows would only wait in vain as well.
   static void Run(const Script& script);
 
   bool Running() const { return running_; }
@@ -108,6 +108,8 @@ class Desktop : public XDisplay {
 
   std::atomic<bool> running_{true};
   bool failed_ = false;
+  long wmRestarts_ = 0;
+  bool wmDied_ = false;
   pid_t uiThread_ = 0;
   ClickWatch* clicks_ = nullptr;
 };

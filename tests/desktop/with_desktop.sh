@@ -22,8 +22,7 @@ esac
 
 work=$(mktemp -d)
 pids=()
-# Stops a process; one that hangs in its own shutdown (as fluxbox now and then does) is killed
-# outright after a few seconds.
+# Stops a process, outright when it has not ended after a few seconds.
 end() {
   kill "$1" 2>/dev/null
   for _ in $(seq 50); do
@@ -79,7 +78,10 @@ if [ "$wm_name" = xfwm4 ]; then
 fi
 
 # A window manager that dies (metacity now and then does on a busy machine) is started again, and
-# says so, so that one crash between two tests does not fail all that follow.
+# says so, so that one crash between two tests does not fail all that follow. Each start again
+# adds a byte to SKELLITH_WM_RESTARTS, for the tests to tell.
+export SKELLITH_WM_RESTARTS="$work/wm-restarts"
+: >"$SKELLITH_WM_RESTARTS"
 supervise() {
   # The X server goes next: nothing is lost by stopping the window manager outright.
   trap 'kill -KILL "$wm"; wait "$wm" 2>/dev/null; exit 0' TERM
@@ -89,6 +91,7 @@ supervise() {
     wait "$wm" && status=0 || status=$?
     echo "with_desktop: $wm_name ended with status $status; starting it again" >&2
     tail -n 12 "$work/wm.log" >&2
+    printf . >>"$SKELLITH_WM_RESTARTS"
     sleep 0.1
   done
 }

@@ -62,10 +62,10 @@ class XDisplay {
     return Lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MINIMIZE");
   }
 
-  // Whether a window manager runs: its check window is there, and names itself.
-  bool WindowManagerRuns() const {
+  // The running window manager's check window, which names itself; 0 when none runs.
+  XWindowId WindowManagerCheck() const {
     const XWindowId check = Value(root_, "_NET_SUPPORTING_WM_CHECK");
-    return check && Value(check, "_NET_SUPPORTING_WM_CHECK") == check;
+    return check && Value(check, "_NET_SUPPORTING_WM_CHECK") == check ? check : 0;
   }
   // Workspaces and "show desktop", asked of the window manager as a pager or its keys do, and
   // read from its record; WorkspaceOf is the workspace a window is on.
