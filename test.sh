@@ -23,9 +23,11 @@ export SKELLITH_SOAK_ACTIONS=${SKELLITH_SOAK_ACTIONS_SANITIZE:-20000}
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
 
 # One at a time: they share one screen, one pointer and one keyboard. What a window manager cannot
-# do is skipped, and the reason is shown.
+# do is skipped: each skipped test is listed with its reason.
 for wm in openbox fluxbox metacity xfwm4; do
   echo "== Desktop tests under $wm"
   (cd build && ../tests/desktop/with_desktop.sh --wm "$wm" ctest --output-on-failure -L desktop)
-  awk '/^skipped/ { print } /: Skipped$/ { getline; print }' build/Testing/Temporary/LastTest.log
+  awk '/^[0-9]+\/[0-9]+ Testing: / { test = $3 }
+       /: Skipped$/ { getline; print "skipped under '"$wm"': " test ": " $0 }' \
+    build/Testing/Temporary/LastTest.log
 done

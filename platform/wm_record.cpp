@@ -21,15 +21,17 @@ xcb_connection_t* Connection() {
   return x11 ? x11->connection() : nullptr;
 }
 
+template <class T>
+using Reply = std::unique_ptr<T, decltype(&free)>;
+
 // The names of the record, and where each atom stands in Atoms().
 constexpr const char* kAtomNames[] = {
-    "WM_STATE",        "_NET_WM_STATE",        "_NET_WM_STATE_HIDDEN", "_NET_WM_STATE_SHADED",
+    "WM_STATE",        "_NET_WM_STATE",        "_NET_WM_STATE_HIDDEN",
     "_NET_WM_DESKTOP", "_NET_CURRENT_DESKTOP", "_NET_SHOWING_DESKTOP"};
 enum AtomName {
   kWmState,
   kNetWmState,
   kNetWmStateHidden,
-  kNetWmStateShaded,
   kNetWmDesktop,
   kNetCurrentDesktop,
   kNetShowingDesktop,
@@ -46,13 +48,29 @@ const std::array<xcb_atom_t, kAtomCount>& Atoms(xcb_connection_t* c) {
     }
     std::array<xcb_atom_t, kAtomCount> result{};
     for (int i = 0; i < kAtomCount; ++i) {
-      std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
-          xcb_intern_atom_reply(c, cookies[i], nullptr), &free);
+      Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr), &free);
       result[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
     return result;
   }();
   return atoms;
+}
+
+// The window the window manager framed the window in (the window itself where it adds no frame),
+// and the root both are on.
+struct Framing {
+  xcb_window_t frame = XCB_WINDOW_NONE, root = XCB_WINDOW_NONE;
+};
+
+std::optional<Framing> FramingOf(xcb_connection_t* c, xcb_window_t window) {
+  for (Framing f{window, XCB_WINDOW_NONE};;) {
+    Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, f.frame), nullptr),
+                                       &free);
+    if (!tree) return std::nullopt;
+    f.root = tree->root;
+    if (tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE) return f;
+    f.frame = tree->parent;
+  }
 }
 
 // A property asked for; its reply is read later, so that several go in one round trip.
@@ -69,14 +87,36 @@ Asked Ask(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
 // The 32-bit values of a property; empty when the window has no such property.
 std::vector<uint32_t> Values(xcb_connection_t* c, Asked asked) {
   if (!asked.some) return {};
-  std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
-      xcb_get_property_reply(c, asked.cookie, nullptr), &free);
+  Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, asked.cookie, nullptr), &free);
   if (!reply || reply->format != 32) return {};
   const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
   return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
+std::optional<uint32_t> First(const std::vector<uint32_t>& values) {
+  if (values.empty()) return std::nullopt;
+  return values.front();
+}
+
+// Adds events to those this program hears of a window, keeping the ones it already has (Qt's).
+// A window gone meanwhile is no error worth reporting.
+void Select(xcb_connection_t* c, xcb_window_t window, uint32_t events) {
+  Reply<xcb_get_window_attributes_reply_t> now(
+      xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), &free);
+  if (!now || (now->your_event_mask & events) == events) return;
+  const uint32_t mask = now->your_event_mask | events;
+  xcb_discard_reply(
+      c, xcb_change_window_attributes_checked(c, window, XCB_CW_EVENT_MASK, &mask).sequence);
+}
+
 }  // namespace
+
+bool WmRecord::OutOfReach() const {
+  const bool minimised = state == kIconicState || hidden;
+  const bool elsewhere =
+      desktop && currentDesktop && *desktop != kAllDesktops && *desktop != *currentDesktop;
+  return minimised && !elsewhere && !showingDesktop && !frameOnScreen;
+}
 
 namespace WmRecords {
 
@@ -89,32 +129,28 @@ std::optional<WmRecord> Read(WId id) {
   if (!c || !id) return std::nullopt;
   const auto window = xcb_window_t(id);
   const auto& atom = Atoms(c);
-  std::unique_ptr<xcb_get_geometry_reply_t, decltype(&free)> geometry(
-      xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr), &free);
-  if (!geometry) return std::nullopt;
-  const xcb_window_t root = geometry->root;
+  const auto framing = FramingOf(c, window);
+  if (!framing) return std::nullopt;
 
   // All asked at once, then read: one round trip to the server.
   const auto wmState = Ask(c, window, atom[kWmState]);
   const auto netState = Ask(c, window, atom[kNetWmState]);
   const auto desktop = Ask(c, window, atom[kNetWmDesktop]);
-  const auto current = Ask(c, root, atom[kNetCurrentDesktop]);
-  const auto showing = Ask(c, root, atom[kNetShowingDesktop]);
+  const auto current = Ask(c, framing->root, atom[kNetCurrentDesktop]);
+  const auto showing = Ask(c, framing->root, atom[kNetShowingDesktop]);
+  const auto frame = xcb_get_window_attributes(c, framing->frame);
 
   WmRecord record;
-  const auto state = Values(c, wmState);
+  record.state = First(Values(c, wmState));
   const auto states = Values(c, netState);
-  auto has = [&](xcb_atom_t s) {
-    return s != XCB_ATOM_NONE && std::count(states.begin(), states.end(), s) > 0;
-  };
-  record.minimised = (!state.empty() && state[0] == kIconicState) || has(atom[kNetWmStateHidden]);
-  record.shaded = has(atom[kNetWmStateShaded]);
-  const auto on = Values(c, desktop);
-  const auto looking = Values(c, current);
-  record.elsewhere =
-      !on.empty() && !looking.empty() && on[0] != kAllDesktops && on[0] != looking[0];
-  const auto shown = Values(c, showing);
-  record.showingDesktop = !shown.empty() && shown[0] != 0;
+  record.hidden = atom[kNetWmStateHidden] != XCB_ATOM_NONE &&
+                  std::count(states.begin(), states.end(), atom[kNetWmStateHidden]) > 0;
+  record.desktop = First(Values(c, desktop));
+  record.currentDesktop = First(Values(c, current));
+  record.showingDesktop = First(Values(c, showing)).value_or(0) != 0;
+  Reply<xcb_get_window_attributes_reply_t> attributes(
+      xcb_get_window_attributes_reply(c, frame, nullptr), &free);
+  record.frameOnScreen = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
   return record;
 }
 
@@ -122,6 +158,47 @@ void Map(WId id) {
   if (xcb_connection_t* c = Connection(); c && id) {
     xcb_map_window(c, xcb_window_t(id));
     xcb_flush(c);
+  }
+}
+
+WId Watch(WId id) {
+  xcb_connection_t* c = Connection();
+  if (!c || !id) return 0;
+  // Qt hears of its own windows' properties and unmapping already.
+  const auto framing = FramingOf(c, xcb_window_t(id));
+  if (!framing) return 0;
+  Select(c, framing->root, XCB_EVENT_MASK_PROPERTY_CHANGE);
+  if (framing->frame != xcb_window_t(id)) {
+    Select(c, framing->frame, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+  }
+  xcb_flush(c);
+  return framing->frame;
+}
+
+bool Changes(const void* event, WId id, WId frame) {
+  const auto* e = static_cast<const xcb_generic_event_t*>(event);
+  const auto window = xcb_window_t(id);
+  switch (e->response_type & 0x7f) {
+    case XCB_PROPERTY_NOTIFY: {
+      const auto* p = static_cast<const xcb_property_notify_event_t*>(event);
+      xcb_connection_t* c = Connection();
+      if (!c) return false;
+      const auto& atom = Atoms(c);
+      if (p->window == window) {
+        return p->atom == atom[kWmState] || p->atom == atom[kNetWmState] ||
+               p->atom == atom[kNetWmDesktop];
+      }
+      // Only the root has these.
+      return p->atom == atom[kNetCurrentDesktop] || p->atom == atom[kNetShowingDesktop];
+    }
+    case XCB_UNMAP_NOTIFY: {
+      const auto unmapped = static_cast<const xcb_unmap_notify_event_t*>(event)->window;
+      return unmapped == window || (frame && unmapped == xcb_window_t(frame));
+    }
+    case XCB_REPARENT_NOTIFY:
+      return static_cast<const xcb_reparent_notify_event_t*>(event)->window == window;
+    default:
+      return false;
   }
 }
 

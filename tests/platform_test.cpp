@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -39,7 +40,11 @@
 #include "platform/timer.h"
 #include "platform/window.h"
 #include "platform/window_keeper.h"
+#include "platform/wm_record.h"
 #include "tests/param_print.h"
+
+// xcb after Qt, as Qt's own native interface header expects.
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -1136,16 +1141,53 @@ TEST_F(PlatformTest, GetPictureReadsTheCoverAndNothingElse) {
 }
 
 // Off an X server (offscreen here, Wayland for a user) nothing tells a minimise from a pause of
-// the compositor: a kept window stays as the desktop has it.
+// the compositor: a kept window stays as the desktop has it, whatever reaches the program's native
+// event filters (here an X unmap of the window, as a keeper would hear of a minimise).
 TEST_F(PlatformTest, KeptWindowsAreLeftAloneOffAnXServer) {
   QWidget window;
   WindowKeeper::KeepInReach(&window);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.setWindowState(Qt::WindowMinimized);
+  xcb_unmap_notify_event_t unmap{};
+  unmap.response_type = XCB_UNMAP_NOTIFY;
+  unmap.event = unmap.window = xcb_window_t(window.winId());
+  qintptr result = 0;
+  QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &unmap, &result);
   // Longer than any keeper waits before it brings a window back.
   QTest::qWait(400);
   EXPECT_TRUE(window.isMinimized());
 }
+
+// The window manager's record, as the keeper reads it, and whether the window is brought back.
+struct RecordCase {
+  const char* name;
+  WmRecord record;
+  bool outOfReach;
+};
+
+class KeeperDecision : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(KeeperDecision, OnlyAMinimiseWhereTheUserLooksWithNothingOnScreen) {
+  EXPECT_EQ(GetParam().record.OutOfReach(), GetParam().outOfReach);
+}
+
+constexpr uint32_t kNormal = 1, kIconic = 3, kEveryDesktop = 0xFFFFFFFF;
+
+INSTANTIATE_TEST_SUITE_P(
+    Platform, KeeperDecision,
+    ::testing::Values(
+        RecordCase{"Minimised", {kIconic, false, 0u, 0u, false, false}, true},
+        RecordCase{"HiddenOnly", {kNormal, true, 0u, 0u, false, false}, true},
+        RecordCase{"NoWorkspacesAtAll", {kIconic, false, {}, {}, false, false}, true},
+        RecordCase{"OnEveryWorkspace", {kIconic, false, kEveryDesktop, 1u, false, false}, true},
+        RecordCase{"OnScreen", {kNormal, false, 0u, 0u, false, true}, false},
+        RecordCase{"NoStateYet", {{}, false, 0u, 0u, false, false}, false},
+        RecordCase{"HiddenForAnotherWorkspace", {kNormal, false, 0u, 1u, false, false}, false},
+        RecordCase{"MinimisedOnAnotherWorkspace", {kIconic, true, 0u, 1u, false, false}, false},
+        RecordCase{"WhileTheDesktopIsShown", {kIconic, true, 0u, 0u, true, false}, false},
+        RecordCase{"RolledUpOnly", {kIconic, false, 0u, 0u, false, true}, false},
+        RecordCase{"RolledUpAndMinimised", {kIconic, true, 0u, 0u, false, false}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

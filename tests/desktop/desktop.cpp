@@ -289,6 +289,19 @@ void Desktop::MoveAside(XWindowId window) {
           [&] { return !QRect(Origin(window), Size(window)).intersects(main); });
 }
 
+void Desktop::Stall(std::chrono::milliseconds during) {
+  auto busy = std::make_shared<std::promise<void>>();
+  auto started = busy->get_future();
+  Post([busy, during] {
+    busy->set_value();
+    std::this_thread::sleep_for(during);
+  });
+  if (started.wait_for(kPatience) != std::future_status::ready) {
+    ADD_FAILURE() << "the program did not answer";
+    throw ScriptEnded{};
+  }
+}
+
 long Desktop::Wakeups() const {
   std::ifstream status("/proc/self/task/" + std::to_string(uiThread_) + "/status");
   for (std::string line; std::getline(status, line);) {

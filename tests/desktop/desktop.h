@@ -90,6 +90,10 @@ class Desktop : public XDisplay {
   void MoveSplashAside();
   void MoveAside(XWindowId window);
 
+  // Keeps the program busy for a while, as a long computation or a loaded machine does, from the
+  // moment this returns.
+  void Stall(std::chrono::milliseconds during);
+
   // How often the program's thread has gone to sleep so far, and so been woken: its voluntary
   // context switches. Being preempted on a busy machine does not count.
   long Wakeups() const;

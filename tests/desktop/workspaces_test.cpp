@@ -55,12 +55,23 @@ void HoldsFor2s(Desktop& d, const std::function<std::string()>& wrong) {
   }
 }
 
-// All three are on screen again, the dialog still has the keys, and Return answers it.
-void ExpectAllBackAndUsable(Desktop& d, const Scene& s) {
-  for (XWindowId w : s.All()) d.WaitFor(d.Name(w) + " shown", [&] { return d.Viewable(w); });
-  d.WaitFor(d.Name(s.dialog) + " to have the focus", [&] { return d.Active() == s.dialog; });
+// The dialog is on screen in time, has the keys, and Return answers it.
+void ExpectBackAndAnswered(Desktop& d, XWindowId dialog, std::chrono::milliseconds within) {
+  d.WaitFor(
+      d.Name(dialog) + " shown", [&] { return d.Viewable(dialog); }, within);
+  d.WaitFor(d.Name(dialog) + " to have the focus", [&] { return d.Active() == dialog; });
   d.Key("Return");
-  d.WaitFor(d.Name(s.dialog) + " answered", [&] { return !d.Viewable(s.dialog); });
+  d.WaitFor(d.Name(dialog) + " answered", [&] { return !d.Viewable(dialog); });
+}
+
+// All three are on screen again, the dialog still has the keys, and Return answers it.
+void ExpectAllBackAndUsable(Desktop& d, const Scene& s,
+                            std::chrono::milliseconds within = kPatience) {
+  for (XWindowId w : {s.main, s.manual}) {
+    d.WaitFor(
+        d.Name(w) + " shown", [&] { return d.Viewable(w); }, within);
+  }
+  ExpectBackAndAnswered(d, s.dialog, within);
   EXPECT_TRUE(d.Viewable(s.main)) << "the main window went with the dialog";
 }
 
@@ -98,11 +109,20 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, DesktopWorkspaces,
                            return info.param == Dialog::Options ? "Options" : "CeilingMessage";
                          });
 
-TEST(DesktopShowDesktop, HoldsAndAllIsBackAfter) {
+#define SKIP_WITHOUT_SHOW_DESKTOP(d)                               \
+  if (!(d).Supports("_NET_SHOWING_DESKTOP")) {                     \
+    GTEST_SKIP() << WindowManager() << " has no \"show desktop\""; \
+  }
+
+// How the user ends "show desktop": with the window manager's own command, or by activating the
+// main window from a task bar, after which some window managers show that window alone.
+enum class Ending { Command, MainWindowActivated };
+
+class DesktopShowDesktop : public testing::TestWithParam<Ending> {};
+
+TEST_P(DesktopShowDesktop, HoldsAndAllIsBackAfter) {
   Desktop::Run([](Desktop& d) {
-    if (!d.Supports("_NET_SHOWING_DESKTOP")) {
-      GTEST_SKIP() << WindowManager() << " has no \"show desktop\"";
-    }
+    SKIP_WITHOUT_SHOW_DESKTOP(d);
     const Scene s = Open(d, Dialog::Options);
     d.ShowDesktop(true);
     d.WaitFor("the desktop shown", [&] { return d.ShowingDesktop(); });
@@ -113,8 +133,82 @@ TEST(DesktopShowDesktop, HoldsAndAllIsBackAfter) {
       }
       return "";
     });
-    d.ShowDesktop(false);
-    ExpectAllBackAndUsable(d, s);
+    if (GetParam() == Ending::Command) {
+      d.ShowDesktop(false);
+    } else {
+      d.Activate(s.main);
+    }
+    ExpectAllBackAndUsable(d, s, 1s);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, DesktopShowDesktop,
+                         testing::Values(Ending::Command, Ending::MainWindowActivated),
+                         [](const auto& info) {
+                           return info.param == Ending::Command ? "Command" : "MainWindowActivated";
+                         });
+
+// The user minimises Options and, 0.2 s later, leaves for another workspace or shows the desktop,
+// while the program is busy: it hears of the minimise only once the user is away, and must undo it
+// when they come back.
+enum class Leaving { Workspace, ShowDesktop };
+
+class DesktopMinimiseThenLeave : public testing::TestWithParam<Leaving> {};
+
+TEST_P(DesktopMinimiseThenLeave, TheDialogIsBackOnReturn) {
+  Desktop::Run([](Desktop& d) {
+    const bool workspace = GetParam() == Leaving::Workspace;
+    if (!workspace) SKIP_WITHOUT_SHOW_DESKTOP(d);
+    const Scene s = Open(d, Dialog::Options);
+    const unsigned long home = d.CurrentWorkspace(), away = home == 0 ? 1 : 0;
+    auto leave = [&](bool away_) {
+      workspace ? d.SwitchToWorkspace(away_ ? away : home) : d.ShowDesktop(away_);
+    };
+    auto gone = [&] { return workspace ? d.CurrentWorkspace() == away : d.ShowingDesktop(); };
+
+    d.Stall(500ms);
+    const auto minimised = std::chrono::steady_clock::now();
+    if (!d.Minimise(s.dialog)) GTEST_SKIP() << WindowManager() << " did not minimise Options";
+    std::this_thread::sleep_until(minimised + 200ms);
+    leave(true);
+    d.WaitFor("the user away", gone);
+    HoldsFor2s(d, [&]() -> std::string { return gone() ? "" : "the user pulled back"; });
+    leave(false);
+    ExpectBackAndAnswered(d, s.dialog, 1s);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Leavings, DesktopMinimiseThenLeave,
+                         testing::Values(Leaving::Workspace, Leaving::ShowDesktop),
+                         [](const auto& info) {
+                           return info.param == Leaving::Workspace ? "Workspace" : "ShowDesktop";
+                         });
+
+// A window only rolled up into its title bar stays so, with the program idle; rolled up and then
+// minimised, it comes back.
+TEST(DesktopRolledUp, StaysRolledUpAndComesBackFromMinimising) {
+  Desktop::Run([](Desktop& d) {
+    const Scene s = Open(d, Dialog::Options);
+    for (XWindowId w : {s.dialog, s.manual}) {
+      if (!d.CanRollUp(w)) GTEST_SKIP() << WindowManager() << " cannot roll up " << d.Name(w);
+      d.RollUp(w);
+      d.WaitFor(d.Name(w) + " rolled up", [&] { return d.RolledUp(w); });
+    }
+    const double cpu = d.ProgramCpuSeconds();
+    HoldsFor2s(d, [&]() -> std::string {
+      for (XWindowId w : {s.dialog, s.manual}) {
+        if (!d.RolledUp(w) || !d.OnScreen(w)) return d.Name(w) + " no longer rolled up on screen";
+      }
+      return "";
+    });
+    const double share = (d.ProgramCpuSeconds() - cpu) / 2;
+    EXPECT_LT(share, 0.01) << "the program works while windows are rolled up";
+
+    for (XWindowId w : {s.dialog, s.manual}) {
+      if (!d.Minimise(w)) GTEST_SKIP() << WindowManager() << " did not minimise " << d.Name(w);
+      d.WaitFor(
+          d.Name(w) + " back on screen", [&] { return d.OnScreen(w); }, 1s);
+    }
   });
 }
 

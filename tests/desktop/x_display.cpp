@@ -114,21 +114,22 @@ void XDisplay::Request(XWindowId window, const char* type, std::initializer_list
   Sync();
 }
 
+XWindowId XDisplay::Frame(XWindowId w) const {
+  for (;;) {
+    ::Window root, parent, *children = nullptr;
+    unsigned count;
+    const bool known = XQueryTree(display_, w, &root, &parent, &children, &count);
+    if (children) XFree(children);
+    if (!known || parent == root) return w;
+    w = parent;
+  }
+}
+
 std::vector<XWindowId> XDisplay::Stacking() const {
   // As the X server stacks their frames: fluxbox keeps its list in the order the windows were
   // mapped.
-  auto frameOf = [this](XWindowId w) {
-    for (;;) {
-      ::Window root, parent, *children = nullptr;
-      unsigned count;
-      const bool known = XQueryTree(display_, w, &root, &parent, &children, &count);
-      if (children) XFree(children);
-      if (!known || parent == root) return w;
-      w = parent;
-    }
-  };
   std::vector<std::pair<XWindowId, XWindowId>> frames;
-  for (XWindowId w : RootProperty("_NET_CLIENT_LIST_STACKING")) frames.emplace_back(frameOf(w), w);
+  for (XWindowId w : RootProperty("_NET_CLIENT_LIST_STACKING")) frames.emplace_back(Frame(w), w);
   ::Window root, parent, *top = nullptr;
   unsigned count = 0;
   XQueryTree(display_, root_, &root, &parent, &top, &count);
@@ -218,7 +219,9 @@ void XDisplay::RequestMinimise(XWindowId window) {
 }
 
 bool XDisplay::Minimise(XWindowId window) {
-  return AwaitEvent(window, StructureNotifyMask, UnmapNotify, [&] { RequestMinimise(window); });
+  // The frame: a rolled-up window's own is off the screen already.
+  return AwaitEvent(Frame(window), StructureNotifyMask, UnmapNotify,
+                    [&] { RequestMinimise(window); });
 }
 
 int XDisplay::KeepMinimising(XWindowId window, std::chrono::milliseconds during) {

@@ -44,6 +44,8 @@ class XDisplay {
   // The window the window manager says is active, 0 when none.
   XWindowId Active() const;
   bool Viewable(XWindowId window) const;
+  // Whether the window's frame is on the screen: a window rolled up into its title bar still is.
+  bool OnScreen(XWindowId window) const { return Viewable(Frame(window)); }
   // Its title and id, to name it in a failure message.
   std::string Name(XWindowId window) const;
   // The window's top-left corner on the screen.
@@ -53,13 +55,20 @@ class XDisplay {
   void Move(XWindowId window, QPoint to);
   void Resize(XWindowId window, QSize size);
   // Asks the window manager to minimise a window, as its frame's button or a taskbar does, and
-  // returns whether it took the window off the screen.
+  // returns whether it took the window's frame off the screen.
   bool Minimise(XWindowId window);
+  // Asks the window manager to activate a window, as a task bar does, and to roll one up.
+  void Activate(XWindowId w) { Request(w, "_NET_ACTIVE_WINDOW", {2, 0, 0}); }
+  void RollUp(XWindowId w) { Request(w, "_NET_WM_STATE", {1, long(Atom(kShaded)), 0, 1}); }
+  bool RolledUp(XWindowId w) const { return Lists(w, "_NET_WM_STATE", kShaded); }
   // Minimises the window again the moment it is mapped, for a while, and returns how often.
   int KeepMinimising(XWindowId window, std::chrono::milliseconds during);
   // Whether the window manager offers the user to minimise the window.
   bool Minimisable(XWindowId w) const {
     return Lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MINIMIZE");
+  }
+  bool CanRollUp(XWindowId w) const {
+    return Lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_SHADE");
   }
 
   // The running window manager's check window, which names itself; 0 when none runs.
@@ -84,7 +93,10 @@ class XDisplay {
   QSize ScreenSize() const;
 
  private:
+  static constexpr const char* kShaded = "_NET_WM_STATE_SHADED";
   unsigned long Atom(const char* name) const;
+  // The frame the window manager put the window in, the window itself where there is none.
+  XWindowId Frame(XWindowId window) const;
   void RequestMinimise(XWindowId window);
   // Does the action and waits for an event of that type on the window (a change of that property).
   bool AwaitEvent(XWindowId window, long mask, int type, const std::function<void()>& action,
