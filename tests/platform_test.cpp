@@ -1166,6 +1166,10 @@ struct RecordCase {
   bool outOfReach;
 };
 
+void PrintTo(const RecordCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class KeeperDecision : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(KeeperDecision, OnlyAMinimiseWhereTheUserLooksWithNothingOnScreen) {
