@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -328,8 +329,10 @@ std::string Desktop::SaveFailureScreen() const {
   static std::atomic<int> shots{0};
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
   // A test may run the program again in a process of its own: the pid keeps their shots apart.
-  const std::string name = std::string(test->test_suite_name()) + "." + test->name() + "-" +
-                           std::to_string(getpid()) + "-" + std::to_string(++shots) + ".png";
+  std::string name = std::string(test->test_suite_name()) + "." + test->name() + "-" +
+                     std::to_string(getpid()) + "-" + std::to_string(++shots) + ".png";
+  // A parametrised test's name has slashes.
+  std::replace(name.begin(), name.end(), '/', '-');
   QDir().mkpath("desktop-screenshots");
   const QString path = QDir("desktop-screenshots").absoluteFilePath(QString::fromStdString(name));
   Screen().save(path);

@@ -21,6 +21,16 @@ struct Scene {
   std::vector<XWindowId> All() const { return {main, manual, dialog}; }
 };
 
+// Waits until the window has had the focus for half a second: the window manager and the program
+// may hand it back and forth a few times first (a blocked main window passes it on to the dialog).
+void WaitToKeepTheFocus(Desktop& d, XWindowId window) {
+  auto since = std::chrono::steady_clock::now();
+  d.WaitFor(d.Name(window) + " to keep the focus", [&] {
+    if (d.Active() != window) since = std::chrono::steady_clock::now();
+    return std::chrono::steady_clock::now() - since > 500ms;
+  });
+}
+
 Scene Open(Desktop& d, Dialog dialog) {
   d.CloseSplash();
   Scene s;
@@ -36,11 +46,7 @@ Scene Open(Desktop& d, Dialog dialog) {
   }
   // At a user's pace: a window manager busy showing a new window finishes after a command that
   // came too soon (fluxbox focuses it and so switches back, metacity ends showing the desktop).
-  auto since = std::chrono::steady_clock::now();
-  d.WaitFor(d.Name(s.dialog) + " to keep the focus", [&] {
-    if (d.Active() != s.dialog) since = std::chrono::steady_clock::now();
-    return std::chrono::steady_clock::now() - since > 500ms;
-  });
+  WaitToKeepTheFocus(d, s.dialog);
   return s;
 }
 
@@ -55,11 +61,11 @@ void HoldsFor2s(Desktop& d, const std::function<std::string()>& wrong) {
   }
 }
 
-// The dialog is on screen in time, has the keys, and Return answers it.
+// The dialog is on screen in time, keeps the keys, and Return answers it.
 void ExpectBackAndAnswered(Desktop& d, XWindowId dialog, std::chrono::milliseconds within) {
   d.WaitFor(
       d.Name(dialog) + " shown", [&] { return d.Viewable(dialog); }, within);
-  d.WaitFor(d.Name(dialog) + " to have the focus", [&] { return d.Active() == dialog; });
+  WaitToKeepTheFocus(d, dialog);
   d.Key("Return");
   d.WaitFor(d.Name(dialog) + " answered", [&] { return !d.Viewable(dialog); });
 }
