@@ -211,8 +211,9 @@ TEST(DesktopRolledUp, StaysRolledUpAndComesBackFromMinimising) {
     EXPECT_LT(share, 0.01) << "the program works while windows are rolled up";
 
     for (XWindowId w : {s.dialog, s.manual}) {
-      if (!d.Minimise(w))
+      if (!d.Minimise(w)) {
         GTEST_SKIP() << WindowManager() << " did not minimise the rolled-up " << d.Name(w);
+      }
       d.WaitFor(
           d.Name(w) + " back on screen", [&] { return d.OnScreen(w); }, 1s);
     }
