@@ -167,8 +167,12 @@ TEST_P(DesktopMinimiseThenLeave, TheDialogIsBackOnReturn) {
     if (!workspace) SKIP_WITHOUT_SHOW_DESKTOP(d);
     const Scene s = Open(d, Dialog::Options);
     const unsigned long home = d.CurrentWorkspace(), away = home == 0 ? 1 : 0;
-    auto leave = [&](bool away_) {
-      workspace ? d.SwitchToWorkspace(away_ ? away : home) : d.ShowDesktop(away_);
+    auto leave = [&](bool out) {
+      if (workspace) {
+        d.SwitchToWorkspace(out ? away : home);
+      } else {
+        d.ShowDesktop(out);
+      }
     };
     auto gone = [&] { return workspace ? d.CurrentWorkspace() == away : d.ShowingDesktop(); };
 
