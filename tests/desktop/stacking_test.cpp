@@ -135,8 +135,7 @@ TEST(DesktopStacking, NoWindowWithoutAnotherWayBackStaysMinimised) {
     const XWindowId main = d.WindowOf(kMainTitle);
 
     // Blocking dialogs, which would hold the whole program up out of sight.
-    OpenFromMenu(d, "File", "Options...", kOptionsTitle);
-    ExpectBackFromMinimising(d, d.WindowOf(kOptionsTitle), main);
+    ExpectBackFromMinimising(d, OpenFromMenu(d, "File", "Options...", kOptionsTitle), main);
     if (Stopped()) return;
     d.Key("Return");
     d.WaitFor("Options closed", [&] { return d.WindowOf(kOptionsTitle) == 0; });
